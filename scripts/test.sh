@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds everything and runs the whole test suite under Wine and Xvfb.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+scripts/deps.sh
+source scripts/env.sh
+
+cmake --preset mingw >/dev/null
+scripts/prefix.sh
+# Test discovery runs the test programs under Wine right after they link.
+cmake --build --preset mingw
+wineserver -k 2>/dev/null || true
+xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset mingw "$@"

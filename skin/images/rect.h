@@ -1,0 +1,25 @@
+// Plain rectangles: solid fills, one-pixel frames and a window's outer bounds.
+// Rectangles are (x, y, width, height); right and bottom are exclusive.
+#pragma once
+
+#include <windows.h>
+
+namespace skin {
+
+// A window's outer rectangle in screen coordinates, with its size.
+struct WindowBounds {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int width = 0;
+    int height = 0;
+};
+
+int fillSolidRect(HDC dc, int x, int y, int width, int height, COLORREF colour) noexcept;
+int frameSolidRect(HDC dc, int x, int y, int width, int height, COLORREF colour) noexcept;
+
+// Fills `bounds` from GetWindowRect; all six fields are 0 when that fails.
+int getWindowBounds(HWND hwnd, WindowBounds& bounds) noexcept;
+
+} // namespace skin

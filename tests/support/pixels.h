@@ -1,0 +1,60 @@
+// Pixel helpers for tests: a top-down 32-bpp DIB section read straight from
+// memory, screen capture, and PNG output under <build>/screens.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+namespace qmtest {
+
+// A colour no skin image uses, so untouched pixels are easy to tell.
+inline constexpr COLORREF kSentinel = 0x00123456;
+
+class Dib {
+public:
+    Dib(int width, int height, COLORREF fill = kSentinel);
+    ~Dib();
+    Dib(Dib&& other) noexcept;
+    Dib& operator=(Dib&&) = delete;
+    Dib(const Dib&) = delete;
+    Dib& operator=(const Dib&) = delete;
+
+    HDC dc() const noexcept { return m_dc; }
+    int width() const noexcept { return m_width; }
+    int height() const noexcept { return m_height; }
+    // The colour at (x, y) as a COLORREF (0x00BBGGRR).
+    COLORREF pixel(int x, int y) const noexcept;
+    void setPixel(int x, int y, COLORREF colour) noexcept;
+    void fill(COLORREF colour) noexcept;
+    // Counts the pixels that differ from `colour`.
+    int countNot(COLORREF colour) const noexcept;
+
+private:
+    int m_width;
+    int m_height;
+    HDC m_dc = nullptr;
+    HBITMAP m_bitmap = nullptr;
+    HGDIOBJ m_original = nullptr;
+    std::uint32_t* m_bits = nullptr;
+};
+
+// Copies a screen rectangle into a new Dib.
+Dib captureScreen(const RECT& rect);
+// Copies a window's outer rectangle, as shown on screen.
+Dib captureWindow(HWND hwnd);
+// Copies a device context's rectangle (x, y, width, height) into a new Dib.
+Dib captureDc(HDC dc, int x, int y, int width, int height);
+
+// <build>/screens, found from the test program's own location.
+std::wstring screensDir();
+// Writes the Dib as <build>/screens/<name>.png; returns the full path or "".
+std::wstring savePng(const Dib& dib, const std::wstring& name, int scale = 1);
+bool writePng(const Dib& dib, const std::wstring& path, int scale = 1);
+
+// Every channel within `tolerance` units.
+bool colourNear(COLORREF a, COLORREF b, int tolerance) noexcept;
+std::string hex(COLORREF colour);
+
+} // namespace qmtest
