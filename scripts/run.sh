@@ -13,9 +13,9 @@ case "${1:-main}" in
   *) echo "usage: scripts/run.sh [main|gallery]" >&2; exit 2 ;;
 esac
 
-cmake --preset mingw >/dev/null
+cmake --preset mingw -B "$QM_BUILD" >/dev/null
 scripts/prefix.sh
-cmake --build --preset mingw --target "$(basename "$program" .exe)" snap
+cmake --build "$QM_BUILD" --target "$(basename "$program" .exe)" snap
 
 if [[ -n "${DISPLAY:-}" ]]; then
   exec wine "$QM_BUILD/$program"

@@ -1,0 +1,40 @@
+// Control kinds, told apart by the lower-cased class name. The table of
+// class-name literals is data, here; each handler asks only the questions it
+// needs, in its own order.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace skin {
+
+enum class ControlKind {
+    container, pushButton, comboBox, driveList, checkBox, optionButton,
+    progressBar, listHeader, dataList, dropDownList, grid, other
+};
+
+// The class name as the system reports it, or "" when it cannot be read.
+std::wstring getWindowClassName(HWND hwnd);
+// The class name lower-cased, ready for the questions below.
+std::wstring lowerClassName(HWND hwnd);
+
+// The kind of a lower-cased class name. Combo boxes and drive lists are told
+// apart here; isComboKind covers both.
+ControlKind kindOf(std::wstring_view lowerName) noexcept;
+
+bool isContainer(std::wstring_view lowerName) noexcept;
+bool isPushButton(std::wstring_view lowerName) noexcept;
+bool isComboBox(std::wstring_view lowerName) noexcept;    // the four combo literals
+bool isDriveList(std::wstring_view lowerName) noexcept;   // the two drive list literals
+bool isComboKind(std::wstring_view lowerName) noexcept;   // all six
+bool isCheckBox(std::wstring_view lowerName) noexcept;
+bool isOptionButton(std::wstring_view lowerName) noexcept;
+bool isProgressBar(std::wstring_view lowerName) noexcept;
+bool isListHeader(std::wstring_view lowerName) noexcept;
+bool isDataList(std::wstring_view lowerName) noexcept;
+bool isDropDownList(std::wstring_view lowerName) noexcept;
+bool isGrid(std::wstring_view lowerName) noexcept;
+
+} // namespace skin

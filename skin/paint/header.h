@@ -1,0 +1,14 @@
+#pragma once
+
+#include "skin/core/properties.h"
+
+#include <windows.h>
+
+namespace skin {
+
+// Repaints the whole header off-screen inside BeginPaint/EndPaint.
+void paintWholeHeader(HWND hwnd) noexcept;
+// Repaints one item; dc 0 means the window's whole-window context.
+int paintHeaderItem(HWND hwnd, HDC dc, int index, VisualState state) noexcept;
+
+} // namespace skin

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <windows.h>
+
+namespace skin {
+
+// WM_NCPAINT of every skinned window.
+LRESULT onNcPaint(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
+// Half the non-client width and height on each side, scroll bars left out.
+int measureBorderThickness(HWND hwnd, int& bx, int& by) noexcept;
+
+} // namespace skin
