@@ -1,0 +1,82 @@
+#include "skin/core/kinds.h"
+
+#include <algorithm>
+#include <array>
+
+namespace skin {
+
+namespace {
+
+struct KindNames {
+    ControlKind kind;
+    std::array<std::wstring_view, 4> names; // unused slots stay empty
+};
+
+// Lower-cased class names of every kind the engine treats. The grid is the
+// one kind matched by a prefix ("apexgrid*").
+constexpr std::array kKindTable{
+    KindNames{ControlKind::container, {L"#32770", L"thunderformdc", L"thunderrt6formdc", L"form"}},
+    KindNames{ControlKind::pushButton, {L"thundercommandbutton", L"thunderrt6commandbutton", L"button"}},
+    KindNames{ControlKind::comboBox, {L"thundercombobox", L"thunderrt6combobox", L"combo", L"combobox"}},
+    KindNames{ControlKind::driveList, {L"thunderdrivelistbox", L"thunderrt6drivelistbox"}},
+    KindNames{ControlKind::checkBox, {L"thundercheckbox", L"thunderrt6checkbox"}},
+    KindNames{ControlKind::optionButton, {L"thunderoptionbutton", L"thunderrt6optionbutton"}},
+    KindNames{ControlKind::progressBar, {L"progressbar20wndclass", L"progressbarwndclass"}},
+    KindNames{ControlKind::listHeader, {L"msvb_lib_header", L"sysheader32"}},
+    KindNames{ControlKind::dataList, {L"datalistwndclass", L"dblistwndclass"}},
+    KindNames{ControlKind::dropDownList, {L"combolbox"}},
+};
+
+constexpr std::wstring_view kGridPrefix = L"apexgrid";
+
+bool named(ControlKind kind, std::wstring_view lowerName) noexcept
+{
+    for (const KindNames& row : kKindTable)
+        if (row.kind == kind)
+            return std::find(row.names.begin(), row.names.end(), lowerName) != row.names.end()
+                && !lowerName.empty();
+    return false;
+}
+
+} // namespace
+
+std::wstring getWindowClassName(HWND hwnd)
+{
+    wchar_t buffer[256]{};
+    const int length = GetClassNameW(hwnd, buffer, 255);
+    return std::wstring(buffer, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+std::wstring lowerClassName(HWND hwnd)
+{
+    std::wstring name = getWindowClassName(hwnd);
+    // Class names of the table are ASCII; lower-case those letters only, so
+    // the result does not depend on the user's locale.
+    for (wchar_t& c : name)
+        if (c >= L'A' && c <= L'Z')
+            c = static_cast<wchar_t>(c - L'A' + L'a');
+    return name;
+}
+
+ControlKind kindOf(std::wstring_view lowerName) noexcept
+{
+    for (const KindNames& row : kKindTable)
+        if (named(row.kind, lowerName))
+            return row.kind;
+    return isGrid(lowerName) ? ControlKind::grid : ControlKind::other;
+}
+
+bool isContainer(std::wstring_view n) noexcept { return named(ControlKind::container, n); }
+bool isPushButton(std::wstring_view n) noexcept { return named(ControlKind::pushButton, n); }
+bool isComboBox(std::wstring_view n) noexcept { return named(ControlKind::comboBox, n); }
+bool isDriveList(std::wstring_view n) noexcept { return named(ControlKind::driveList, n); }
+bool isComboKind(std::wstring_view n) noexcept { return isComboBox(n) || isDriveList(n); }
+bool isCheckBox(std::wstring_view n) noexcept { return named(ControlKind::checkBox, n); }
+bool isOptionButton(std::wstring_view n) noexcept { return named(ControlKind::optionButton, n); }
+bool isProgressBar(std::wstring_view n) noexcept { return named(ControlKind::progressBar, n); }
+bool isListHeader(std::wstring_view n) noexcept { return named(ControlKind::listHeader, n); }
+bool isDataList(std::wstring_view n) noexcept { return named(ControlKind::dataList, n); }
+bool isDropDownList(std::wstring_view n) noexcept { return named(ControlKind::dropDownList, n); }
+bool isGrid(std::wstring_view n) noexcept { return n.starts_with(kGridPrefix); }
+
+} // namespace skin
