@@ -1,0 +1,107 @@
+#include "skin/core/button_surfaces.h"
+
+#include "skin/core/properties.h"
+#include "skin/images/gdi.h"
+#include "skin/images/rect.h"
+#include "skin/paint/button_face.h"
+
+#include <algorithm>
+
+namespace skin {
+
+namespace {
+
+// The one-pixel bitmap every new memory context starts with. Selecting it
+// back frees a surface's own bitmap before the context is deleted.
+HGDIOBJ stockBitmap() noexcept
+{
+    static const HGDIOBJ bitmap = [] {
+        UniqueDc dc(CreateCompatibleDC(nullptr));
+        return GetCurrentObject(dc.get(), OBJ_BITMAP);
+    }();
+    return bitmap;
+}
+
+struct SurfaceSize {
+    int width;
+    int height;
+};
+
+// A window of zero width or height still gets a one-pixel surface: a bitmap
+// of no size would be the shared stock bitmap, which the button cannot own.
+SurfaceSize surfaceSizeOf(HWND hwnd) noexcept
+{
+    WindowBounds bounds;
+    getWindowBounds(hwnd, bounds);
+    return {std::max(bounds.width, 1), std::max(bounds.height, 1)};
+}
+
+HBITMAP bitmapOf(HWND hwnd, int n) noexcept
+{
+    return static_cast<HBITMAP>(GetPropW(hwnd, prop::kSurfaceBitmap[n]));
+}
+
+} // namespace
+
+void createButtonSurfaces(HWND hwnd) noexcept
+{
+    {
+        WindowDc windowDc(hwnd);
+        const SurfaceSize size = surfaceSizeOf(hwnd);
+        for (int n = 0; n < 4; ++n) {
+            HDC dc = CreateCompatibleDC(windowDc.get());
+            HBITMAP bitmap = CreateCompatibleBitmap(windowDc.get(), size.width, size.height);
+            SelectObject(dc, bitmap);
+            setProp(hwnd, prop::kSurfaceDc[n], reinterpret_cast<LONG_PTR>(dc));
+            setProp(hwnd, prop::kSurfaceBitmap[n], reinterpret_cast<LONG_PTR>(bitmap));
+        }
+    }
+    renderButtonFaces(hwnd);
+}
+
+void resizeButtonSurfaces(HWND hwnd) noexcept
+{
+    {
+        WindowDc windowDc(hwnd);
+        const SurfaceSize size = surfaceSizeOf(hwnd);
+        for (int n = 0; n < 4; ++n) {
+            HDC dc = stateSurface(hwnd, n);
+            if (!dc)
+                continue;
+            HBITMAP bitmap = CreateCompatibleBitmap(windowDc.get(), size.width, size.height);
+            if (!bitmap)
+                continue; // keep the old picture rather than none
+            DeleteObject(SelectObject(dc, bitmap));
+            setProp(hwnd, prop::kSurfaceBitmap[n], reinterpret_cast<LONG_PTR>(bitmap));
+        }
+    }
+    renderButtonFaces(hwnd);
+}
+
+void releaseButtonSurfaces(HWND hwnd) noexcept
+{
+    for (int n = 0; n < 4; ++n) {
+        HDC dc = stateSurface(hwnd, n);
+        HBITMAP bitmap = bitmapOf(hwnd, n);
+        if (dc) {
+            SelectObject(dc, stockBitmap());
+            DeleteDC(dc);
+        }
+        if (bitmap)
+            DeleteObject(bitmap);
+        removeProp(hwnd, prop::kSurfaceDc[n]);
+        removeProp(hwnd, prop::kSurfaceBitmap[n]);
+    }
+}
+
+void setRoundedRegion(HWND hwnd) noexcept
+{
+    WindowBounds bounds;
+    getWindowBounds(hwnd, bounds);
+    // The system owns the region once it is set.
+    HRGN region = CreateRoundRectRgn(0, 0, bounds.width + 1, bounds.height + 1, 3, 3);
+    if (region && !SetWindowRgn(hwnd, region, TRUE))
+        DeleteObject(region);
+}
+
+} // namespace skin

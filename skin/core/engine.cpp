@@ -1,0 +1,203 @@
+#include "skin/core/engine.h"
+
+#include "skin/core/button_surfaces.h"
+#include "skin/core/kinds.h"
+#include "skin/core/properties.h"
+#include "skin/core/window_proc.h"
+#include "skin/images/skin_images.h"
+#include "skin/input/fade.h"
+
+namespace skin {
+
+namespace {
+
+// Engine-wide state: one user-interface thread, so plain values.
+bool g_skinInitialised = false;
+bool g_trackMouseEventAvailable = false;
+int g_attachedWindowCount = 0;
+
+constexpr LONG_PTR kButtonTypeMask = BS_TYPEMASK;
+
+// Button types that are not push buttons (check boxes, radio buttons, group
+// boxes, ...) have bit 0x2 or 0x4 set and keep their own look.
+bool isPushButtonType(LONG_PTR style) noexcept
+{
+    return (style & (0x2 | 0x4)) == 0;
+}
+
+void attachPushButton(HWND hwnd) noexcept
+{
+    createButtonSurfaces(hwnd);
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    if (isPushButtonType(style))
+        SendMessageW(hwnd, BM_SETSTYLE, BS_OWNERDRAW, TRUE);
+    setProp(hwnd, prop::kOldStyle, style);
+    setProp(hwnd, prop::kMouseFlag, 0);
+    setProp(hwnd, prop::kTimerId, 0);
+    setState(hwnd, IsWindowEnabled(hwnd) ? VisualState::normal : VisualState::disabled);
+    setAlpha(hwnd, 0);
+    setRoundedRegion(hwnd);
+}
+
+void detachPushButton(HWND hwnd) noexcept
+{
+    releaseButtonSurfaces(hwnd);
+    stopFadeTimer(hwnd);
+    // Give back only the button type attach changed: the enabled and visible
+    // bits are the window's own business since then.
+    const LONG_PTR saved = getProp(hwnd, prop::kOldStyle);
+    const LONG_PTR current = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    if ((current & kButtonTypeMask) != (saved & kButtonTypeMask))
+        SetWindowLongPtrW(hwnd, GWL_STYLE, (current & ~kButtonTypeMask) | (saved & kButtonTypeMask));
+    for (const wchar_t* name : {prop::kOldStyle, prop::kMouseFlag, prop::kTimerId, prop::kOldState, prop::kAlphaLevel})
+        removeProp(hwnd, name);
+    SetWindowRgn(hwnd, nullptr, TRUE);
+}
+
+void attachStateful(HWND hwnd) noexcept
+{
+    setProp(hwnd, prop::kMouseFlag, 0);
+    setState(hwnd, VisualState::normal);
+}
+
+void attachListHeader(HWND hwnd) noexcept
+{
+    setProp(hwnd, prop::kMouseFlag, 0);
+    setProp(hwnd, prop::kHdIndex, -1);
+    setProp(hwnd, prop::kHmIndex, -1);
+}
+
+// Removes whatever attach gave the window before its subclassing step.
+void removeKindState(HWND hwnd, std::wstring_view name) noexcept
+{
+    if (isPushButton(name)) {
+        detachPushButton(hwnd);
+    } else if (isComboKind(name) || isCheckBox(name) || isOptionButton(name)) {
+        removeProp(hwnd, prop::kMouseFlag);
+        removeProp(hwnd, prop::kOldState);
+    } else if (isListHeader(name)) {
+        for (const wchar_t* n : {prop::kMouseFlag, prop::kHdIndex, prop::kHmIndex})
+            removeProp(hwnd, n);
+    }
+}
+
+// Sends a full frame repaint and invalidates the client area.
+void repaintWhole(HWND hwnd) noexcept
+{
+    SendMessageW(hwnd, WM_NCPAINT, 1, 0);
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT);
+}
+
+void windowDetached() noexcept
+{
+    if (--g_attachedWindowCount > 0)
+        return;
+    g_attachedWindowCount = 0;
+    releaseSkinImages();
+    g_skinInitialised = false;
+}
+
+} // namespace
+
+bool skinInitialised() noexcept { return g_skinInitialised; }
+bool trackMouseEventAvailable() noexcept { return g_trackMouseEventAvailable; }
+int attachedWindowCount() noexcept { return g_attachedWindowCount; }
+
+bool probeExport(const char* functionName, const wchar_t* libraryName) noexcept
+{
+    HMODULE module = GetModuleHandleW(libraryName);
+    const bool loadedHere = module == nullptr;
+    if (loadedHere)
+        module = LoadLibraryW(libraryName);
+    if (!module)
+        return false;
+    const bool found = GetProcAddress(module, functionName) != nullptr;
+    if (loadedHere)
+        FreeLibrary(module);
+    return found;
+}
+
+int startSkinEngine(HWND hwnd) noexcept
+{
+    if (!g_skinInitialised) {
+        g_skinInitialised = true;
+        g_trackMouseEventAvailable = probeExport("TrackMouseEvent", L"User32");
+        buildSkinImages();
+    }
+    return attachWindow(hwnd);
+}
+
+int stopSkinEngine(HWND hwnd) noexcept
+{
+    return detachWindow(hwnd);
+}
+
+int attachWindow(HWND hwnd) noexcept
+{
+    if (!hwnd)
+        return 0;
+    // Only windows of this thread: another program's dialog must never be
+    // restyled or subclassed, and a foreign window cannot be subclassed anyway.
+    if (GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId())
+        return 0;
+    if (getProp(hwnd, prop::kProcAddr) != 0)
+        return 0;
+
+    const std::wstring name = lowerClassName(hwnd);
+    if (isContainer(name))
+        EnumChildWindows(hwnd, attachChildCallback, 0);
+    else if (isPushButton(name))
+        attachPushButton(hwnd);
+    else if (isComboKind(name) || isCheckBox(name) || isOptionButton(name))
+        attachStateful(hwnd);
+    else if (isListHeader(name))
+        attachListHeader(hwnd);
+
+    SetLastError(0);
+    const LONG_PTR oldProc = SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&skinWindowProc));
+    if (oldProc == 0 && GetLastError() != 0) {
+        // Not subclassed: take back what was given so nothing outlives the
+        // attach and the window does not count.
+        removeKindState(hwnd, name);
+        return 0;
+    }
+    ++g_attachedWindowCount;
+    setProp(hwnd, prop::kProcAddr, oldProc);
+    repaintWhole(hwnd);
+    return 1;
+}
+
+int detachWindow(HWND hwnd) noexcept
+{
+    if (!hwnd)
+        return 0;
+    const LONG_PTR savedProc = getProp(hwnd, prop::kProcAddr);
+    if (savedProc == 0)
+        return 0;
+
+    const std::wstring name = lowerClassName(hwnd);
+    if (isContainer(name))
+        EnumChildWindows(hwnd, detachChildCallback, 0);
+    else
+        removeKindState(hwnd, name);
+
+    removeProp(hwnd, prop::kProcAddr);
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, savedProc);
+    repaintWhole(hwnd);
+    windowDetached();
+    return 1;
+}
+
+BOOL CALLBACK attachChildCallback(HWND hwnd, LPARAM) noexcept
+{
+    attachWindow(hwnd);
+    return TRUE;
+}
+
+BOOL CALLBACK detachChildCallback(HWND hwnd, LPARAM) noexcept
+{
+    detachWindow(hwnd);
+    return TRUE;
+}
+
+} // namespace skin

@@ -1,0 +1,97 @@
+#include "skin/paint/button_face.h"
+
+#include "skin/core/properties.h"
+#include "skin/images/gdi.h"
+#include "skin/images/rect.h"
+#include "skin/images/skin_images.h"
+#include "skin/images/surface.h"
+
+#include <optional>
+
+namespace skin {
+
+namespace {
+
+constexpr int kTileHeight = 21;
+constexpr int kTileWidth = 7;
+constexpr int kTileMargin = 3;
+constexpr int kCaptionInset = 2;
+constexpr COLORREF kCaptionColour = 0x00000000;
+
+} // namespace
+
+bool keepsOwnButtonLook(HWND hwnd) noexcept
+{
+    return (getProp(hwnd, prop::kOldStyle) & (0x2 | 0x4)) != 0;
+}
+
+void renderButtonFaces(HWND hwnd) noexcept
+{
+    WindowBounds bounds;
+    getWindowBounds(hwnd, bounds);
+    const int w = bounds.width;
+    const int h = bounds.height;
+    const std::wstring caption = getWindowCaption(hwnd);
+    const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
+    const bool focused = GetFocus() == hwnd;
+
+    for (int n = 0; n < 4; ++n) {
+        HDC surface = stateSurface(hwnd, n);
+        if (!surface)
+            continue;
+        // The font belongs to the control: it is selected out again at once.
+        SelectGuard fontGuard(surface, font);
+        SetBkMode(surface, TRANSPARENT);
+        drawImagePart(surface, 0, 0, w, h, buttonFaceImage(), 0, kTileHeight * n, kTileWidth, kTileHeight,
+                      kTileMargin, kTileMargin, kTileMargin, kTileMargin);
+        SetTextColor(surface, n == static_cast<int>(VisualState::disabled) ? kDisabledCaptionColour : kCaptionColour);
+        drawTextInBox(surface, caption, kCaptionInset, kCaptionInset, w - 2 * kCaptionInset, h - 2 * kCaptionInset,
+                      kCaptionFormat);
+        if (focused)
+            drawFocusBox(surface, kCaptionInset, kCaptionInset, w - 2 * kCaptionInset, h - 2 * kCaptionInset);
+    }
+}
+
+int blendButtonFace(HWND hwnd, HDC dc) noexcept
+{
+    if (!IsWindowEnabled(hwnd))
+        setState(hwnd, VisualState::disabled);
+    if (keepsOwnButtonLook(hwnd))
+        return 0;
+    WindowBounds bounds;
+    getWindowBounds(hwnd, bounds);
+    const int n = static_cast<int>(getState(hwnd));
+    if (n < 0 || n > 3)
+        return 0; // no surface for a state that is not one
+    const int alpha = getAlpha(hwnd);
+
+    std::optional<WindowDc> ownDc;
+    if (!dc)
+        dc = ownDc.emplace(hwnd).get();
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(alpha), 0};
+    AlphaBlend(dc, 0, 0, bounds.width, bounds.height, stateSurface(hwnd, n), 0, 0, bounds.width, bounds.height, blend);
+    return 0;
+}
+
+std::wstring getWindowCaption(HWND hwnd)
+{
+    const int length = GetWindowTextLengthW(hwnd);
+    std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+    const int copied = GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+int drawTextInBox(HDC dc, const std::wstring& text, int x, int y, int width, int height, UINT flags) noexcept
+{
+    RECT box{x, y, x + width, y + height};
+    return DrawTextW(dc, text.c_str(), -1, &box, flags);
+}
+
+int drawFocusBox(HDC dc, int x, int y, int width, int height) noexcept
+{
+    const RECT box{x, y, x + width, y + height};
+    return DrawFocusRect(dc, &box);
+}
+
+} // namespace skin
