@@ -5,6 +5,7 @@
 #include "skin/core/properties.h"
 #include "skin/input/fade.h"
 #include "skin/paint/client_paint.h"
+#include "skin/paint/nonclient_paint.h"
 
 namespace skin {
 
@@ -42,6 +43,7 @@ LRESULT CALLBACK skinWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     switch (msg) {
     case WM_DESTROY:         return onDestroy(savedProc, hwnd, msg, wParam, lParam);
     case WM_PAINT:           return onPaint(savedProc, hwnd, msg, wParam, lParam);
+    case WM_NCPAINT:         return onNcPaint(savedProc, hwnd, msg, wParam, lParam);
     case WM_TIMER:           return onTimer(savedProc, hwnd, msg, wParam, lParam);
     case WM_ENTERIDLE:       return onWindowAppearing(savedProc, hwnd, msg, wParam, lParam);
     case WM_CTLCOLORLISTBOX: return onWindowAppearing(savedProc, hwnd, msg, wParam, lParam);

@@ -25,9 +25,12 @@ protected:
         HWND hwnd = child(L"ComboBox", style | WS_VSCROLL, 10, 10, kWidth, 200);
         SendMessageW(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"one"));
         SendMessageW(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"two"));
+        // The closed height follows the selection field's height; step it
+        // until the window is 21 high.
+        auto asked = SendMessageW(hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
         for (int i = 0; i < 4 && height(hwnd) != kHeight; ++i) {
-            const auto item = SendMessageW(hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-            SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item + kHeight - height(hwnd));
+            asked += kHeight - height(hwnd);
+            SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), asked);
         }
         EXPECT_EQ(height(hwnd), kHeight);
         settle(hwnd);
@@ -82,10 +85,11 @@ TEST_F(ComboButton, CoversTheColumnInsideTheFrameWithTheArrowCentred)
             if (dib.pixel(x, y) != skin::kWhite)
                 arrow = {x - left, y - 1};
     EXPECT_EQ(arrow.y, 8);
-    if (s == 17)
+    if (s == 17) {
         EXPECT_EQ(arrow.x, 6);
-    else
+    } else {
         EXPECT_LE(std::abs((s + 1 - 7 - arrow.x) - arrow.x), 1);
+    }
     const int arrowX = static_cast<int>(arrow.x);
     const int arrowY = static_cast<int>(arrow.y);
     EXPECT_EQ(imageMismatches(dib, left + arrowX, 1 + arrowY, skin::comboButtonImage(), 8, 0, 7, 4), 0);

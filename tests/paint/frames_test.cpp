@@ -63,9 +63,6 @@ protected:
 TEST_F(Frames, ClientEdgeBecomesFlatFrameInTheClientBackground)
 {
     HWND hwnd = child(kOwnDcList, 0, 10, 10, 120, 80, WS_EX_CLIENTEDGE);
-    HDC own = GetDC(hwnd);
-    SetBkColor(own, kListBackground); // the class's own context keeps it
-    ReleaseDC(hwnd, own);
     int bx = 0, by = 0;
     skin::measureBorderThickness(hwnd, bx, by);
     ASSERT_EQ(bx, 2);
@@ -75,6 +72,10 @@ TEST_F(Frames, ClientEdgeBecomesFlatFrameInTheClientBackground)
         SCOPED_TRACE(enabled ? "enabled" : "disabled");
         EnableWindow(hwnd, enabled);
         settle(hwnd);
+        // The class's own context keeps the colour until the list paints again.
+        HDC own = GetDC(hwnd);
+        SetBkColor(own, kListBackground);
+        ReleaseDC(hwnd, own);
         const Dib dib = ncPaint(hwnd);
         EXPECT_EQ(CountingProc::ncPaints, 1);
         const int w = dib.width(), h = dib.height();

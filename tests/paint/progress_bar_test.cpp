@@ -73,10 +73,12 @@ TEST_F(ProgressBar, HorizontalFillIsThePositionOutOf30000)
         HWND hwnd = bar(PBS_SMOOTH, 101, 12, row.position);
         const Dib dib = paintClient(hwnd);
         EXPECT_EQ(filledColumns(dib, 6), row.filled);
-        if (row.filled > 0)
+        if (row.filled > 0) {
             EXPECT_EQ(dib.pixel(0, 0), skin::kProgressColour) << "grows from the left";
-        if (row.filled < 101)
+        }
+        if (row.filled < 101) {
             EXPECT_EQ(dib.pixel(100, 11), skin::kWhite);
+        }
         DestroyWindow(hwnd);
     }
 }
@@ -119,15 +121,15 @@ TEST_F(ProgressBar, PositionBeyondFullScaleStaysInsideTheFrame)
 {
     HWND horizontal = bar(PBS_SMOOTH, 101, 12, 40000);
     skin::onNcPaint(CountingProc::wrap(horizontal), horizontal, WM_NCPAINT, 1, 0);
-    Dib dib = windowPixels(horizontal);
-    EXPECT_EQ(dib.pixel(dib.width() - 1, 5), skin::kSkinFrameColour);
-    EXPECT_EQ(dib.pixel(dib.width() - 2, 5), skin::kProgressColour);
+    const Dib wide = windowPixels(horizontal);
+    EXPECT_EQ(wide.pixel(wide.width() - 1, 5), skin::kSkinFrameColour);
+    EXPECT_EQ(wide.pixel(wide.width() - 2, 5), skin::kProgressColour);
 
     HWND vertical = bar(PBS_VERTICAL | PBS_SMOOTH, 12, 40, 40000);
     skin::onNcPaint(CountingProc::wrap(vertical), vertical, WM_NCPAINT, 1, 0);
-    dib = windowPixels(vertical);
-    EXPECT_EQ(dib.pixel(5, 0), skin::kSkinFrameColour);
-    EXPECT_EQ(dib.pixel(5, 1), skin::kProgressColour);
+    const Dib tall = windowPixels(vertical);
+    EXPECT_EQ(tall.pixel(5, 0), skin::kSkinFrameColour);
+    EXPECT_EQ(tall.pixel(5, 1), skin::kProgressColour);
 }
 
 } // namespace
