@@ -27,7 +27,8 @@ constexpr std::array kTypeTable{
     TypeRow{ControlType::progressBar, {L"ProgressBar20WndClass", 0, 0}},
     TypeRow{ControlType::comboBox, {L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0}},
     TypeRow{ControlType::listBox,
-            {L"ListBox", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE}},
+            {L"ListBox", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL | WS_VSCROLL | WS_TABSTOP,
+             WS_EX_CLIENTEDGE}},
     TypeRow{ControlType::listHeader, {L"SysHeader32", HDS_HORZ | HDS_BUTTONS, 0}},
 };
 
