@@ -3,12 +3,12 @@
 namespace quillmend {
 
 Form1::Form1(Launcher& launcher, std::wstring scriptDirectory)
-    : m_form(form1Spec()), m_actions(launcher, std::move(scriptDirectory))
+    : m_form(form1Description()), m_actions(launcher, std::move(scriptDirectory))
 {
     bindEvents();
 }
 
-Form1::Form1(Launcher& launcher) : m_form(form1Spec()), m_actions(launcher)
+Form1::Form1(Launcher& launcher) : m_form(form1Description()), m_actions(launcher)
 {
     bindEvents();
 }

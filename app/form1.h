@@ -12,7 +12,7 @@ namespace quillmend {
 inline constexpr std::wstring_view kForumAddress = L"https://forum.example.com";
 inline constexpr COLORREF kLinkColour = 0x00FF0000;
 
-const FormSpec& form1Spec() noexcept;
+const FormDescription& form1Description() noexcept;
 
 class Form1 {
 public:

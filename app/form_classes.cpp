@@ -84,7 +84,7 @@ bool commonMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r
         return true;
     case WM_SETFONT:
         SetWindowLongPtrW(hwnd, kFontSlot, static_cast<LONG_PTR>(wParam));
-        if (control && control->spec->autoSize)
+        if (control && control->description->autoSize)
             fitLabelToText(hwnd);
         if (LOWORD(lParam))
             InvalidateRect(hwnd, nullptr, FALSE);
@@ -95,7 +95,7 @@ bool commonMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r
         return true;
     case WM_SETTEXT:
         result = DefWindowProcW(hwnd, msg, wParam, lParam);
-        if (control && control->spec->autoSize)
+        if (control && control->description->autoSize)
             fitLabelToText(hwnd);
         InvalidateRect(hwnd, nullptr, FALSE);
         return true;
@@ -183,7 +183,7 @@ LRESULT CALLBACK frameWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
 
 UINT labelFormat(const Control* control) noexcept
 {
-    const bool oneLine = control && control->spec->autoSize;
+    const bool oneLine = control && control->description->autoSize;
     return DT_NOPREFIX | (oneLine ? DT_SINGLELINE : DT_WORDBREAK);
 }
 

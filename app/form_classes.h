@@ -2,7 +2,7 @@
 // class name and window styles.
 #pragma once
 
-#include "app/form_spec.h"
+#include "app/form_description.h"
 
 #include <windows.h>
 

@@ -53,7 +53,7 @@ LRESULT CALLBACK formWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     return form->handleMessage(hwnd, msg, wParam, lParam);
 }
 
-Form::Form(const FormSpec& spec) : m_spec(spec)
+Form::Form(const FormDescription& description) : m_description(description)
 {
     registerFormClasses();
     {
@@ -61,10 +61,10 @@ Form::Form(const FormSpec& spec) : m_spec(spec)
         m_dpiX = GetDeviceCaps(screen.get(), LOGPIXELSX);
         m_dpiY = GetDeviceCaps(screen.get(), LOGPIXELSY);
     }
-    const LOGFONTW formFont = logFontFor(spec.font);
+    const LOGFONTW formFont = logFontFor(description.font);
     m_font.reset(CreateFontIndirectW(&formFont));
 
-    RECT frame{0, 0, twipsToPixelsX(spec.clientWidth), twipsToPixelsY(spec.clientHeight)};
+    RECT frame{0, 0, twipsToPixelsX(description.clientWidth), twipsToPixelsY(description.clientHeight)};
     AdjustWindowRectEx(&frame, kFormStyle, FALSE, 0);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
@@ -73,14 +73,14 @@ Form::Form(const FormSpec& spec) : m_spec(spec)
     const int x = work.left + std::max(0L, (work.right - work.left - width) / 2);
     const int y = work.top + std::max(0L, (work.bottom - work.top - height) / 2);
 
-    const std::wstring caption(spec.caption);
+    const std::wstring caption(description.caption);
     m_hwnd = CreateWindowExW(0, kFormClassName, caption.c_str(), kFormStyle, x, y, width, height,
                              nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (!m_hwnd)
         return;
-    if (spec.iconId) {
-        setIcon(m_hwnd, spec.iconId, ICON_BIG, SM_CXICON, SM_CYICON);
-        setIcon(m_hwnd, spec.iconId, ICON_SMALL, SM_CXSMICON, SM_CYSMICON);
+    if (description.iconId) {
+        setIcon(m_hwnd, description.iconId, ICON_BIG, SM_CXICON, SM_CYICON);
+        setIcon(m_hwnd, description.iconId, ICON_SMALL, SM_CXSMICON, SM_CYSMICON);
     }
     createControls();
 }
@@ -90,7 +90,7 @@ Form::~Form()
     unload();
 }
 
-LOGFONTW Form::logFontFor(const FontSpec& font) const noexcept
+LOGFONTW Form::logFontFor(const FontDescription& font) const noexcept
 {
     LOGFONTW lf{};
     lf.lfHeight = -MulDiv(font.tenthsOfPoint, m_dpiY, 720);
@@ -110,27 +110,27 @@ LOGFONTW Form::logFontFor(const FontSpec& font) const noexcept
 // window order is the tab order that the dialog keyboard interface walks.
 void Form::createControls()
 {
-    std::vector<const ControlSpec*> pending;
-    for (const ControlSpec& row : m_spec.controls)
+    std::vector<const ControlDescription*> pending;
+    for (const ControlDescription& row : m_description.controls)
         pending.push_back(&row);
     std::stable_sort(pending.begin(), pending.end(),
-                     [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+                     [](const ControlDescription* a, const ControlDescription* b) { return a->tabIndex < b->tabIndex; });
 
     while (!pending.empty()) {
-        auto ready = std::find_if(pending.begin(), pending.end(), [this](const ControlSpec* row) {
+        auto ready = std::find_if(pending.begin(), pending.end(), [this](const ControlDescription* row) {
             return row->container.empty() || control(row->container);
         });
         if (ready == pending.end())
             break; // a container that is not in the table: those rows are left out
-        const ControlSpec& row = **ready;
+        const ControlDescription& row = **ready;
         pending.erase(ready);
 
         auto built = std::make_unique<Control>();
         Control& c = *built;
-        c.spec = &row;
+        c.description = &row;
         c.form = this;
         c.foreColour = row.foreColour;
-        c.logFont = row.font ? logFontFor(*row.font) : logFontFor(m_spec.font);
+        c.logFont = row.font ? logFontFor(*row.font) : logFontFor(m_description.font);
         c.font.reset(CreateFontIndirectW(&c.logFont));
 
         const ControlClass cls = controlClass(row.type);
@@ -150,7 +150,7 @@ void Form::createControls()
 Control* Form::control(std::wstring_view name) noexcept
 {
     for (auto& c : m_controls)
-        if (c->spec->name == name)
+        if (c->description->name == name)
             return c.get();
     return nullptr;
 }

@@ -1,8 +1,8 @@
 // The form runtime: builds a top-level window and its controls from a
-// FormSpec and raises the form's events to plain handler functions.
+// FormDescription and raises the form's events to plain handler functions.
 #pragma once
 
-#include "app/form_spec.h"
+#include "app/form_description.h"
 #include "skin/images/gdi.h"
 
 #include <windows.h>
@@ -31,7 +31,7 @@ class Form;
 // One built control. Owned by its form; its address is stable, and the
 // runtime's own window classes keep it in their window extra bytes.
 struct Control {
-    const ControlSpec* spec = nullptr;
+    const ControlDescription* description = nullptr;
     Form* form = nullptr;
     HWND hwnd = nullptr;
     COLORREF foreColour = kSystemColour;
@@ -44,14 +44,14 @@ struct Control {
 class Form {
 public:
     // Creates the window and every control, hidden.
-    explicit Form(const FormSpec& spec);
+    explicit Form(const FormDescription& description);
     // Unloads the form if it is still loaded.
     ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
     HWND hwnd() const noexcept { return m_hwnd; }
-    const FormSpec& spec() const noexcept { return m_spec; }
+    const FormDescription& description() const noexcept { return m_description; }
     // The control of that name, or null.
     Control* control(std::wstring_view name) noexcept;
     HWND window(std::wstring_view name) noexcept;
@@ -80,7 +80,7 @@ public:
     int twipsToPixelsY(int twips) const noexcept { return MulDiv(twips, m_dpiY, 1440); }
     int pixelsToTwipsX(int pixels) const noexcept { return MulDiv(pixels, 1440, m_dpiX); }
     int pixelsToTwipsY(int pixels) const noexcept { return MulDiv(pixels, 1440, m_dpiY); }
-    LOGFONTW logFontFor(const FontSpec& font) const noexcept;
+    LOGFONTW logFontFor(const FontDescription& font) const noexcept;
 
     // Called by the window procedures.
     void raiseClick(Control& control) noexcept;
@@ -92,7 +92,7 @@ private:
     Control* controlOfWindow(HWND hwnd) noexcept;
     void focusSavedControl() noexcept;
 
-    const FormSpec& m_spec;
+    const FormDescription& m_description;
     HWND m_hwnd = nullptr;
     int m_dpiX = 96;
     int m_dpiY = 96;

@@ -17,15 +17,15 @@ using namespace quillmend;
 using T = ControlType;
 
 const std::array kGalleryControls{
-    ControlSpec{.name = L"Check", .type = T::checkBox, .caption = L"复选", .left = 120, .top = 120, .width = 1500, .height = 300},
-    ControlSpec{.name = L"Option", .type = T::optionButton, .caption = L"单选", .left = 120, .top = 480, .width = 1500, .height = 300},
-    ControlSpec{.name = L"Progress", .type = T::progressBar, .left = 120, .top = 840, .width = 1500, .height = 300},
-    ControlSpec{.name = L"Combo", .type = T::comboBox, .left = 1800, .top = 120, .width = 1500, .height = 1500},
-    ControlSpec{.name = L"List", .type = T::listBox, .left = 1800, .top = 600, .width = 1500, .height = 900},
-    ControlSpec{.name = L"Header", .type = T::listHeader, .left = 3600, .top = 120, .width = 1500, .height = 300},
+    ControlDescription{.name = L"Check", .type = T::checkBox, .caption = L"复选", .left = 120, .top = 120, .width = 1500, .height = 300},
+    ControlDescription{.name = L"Option", .type = T::optionButton, .caption = L"单选", .left = 120, .top = 480, .width = 1500, .height = 300},
+    ControlDescription{.name = L"Progress", .type = T::progressBar, .left = 120, .top = 840, .width = 1500, .height = 300},
+    ControlDescription{.name = L"Combo", .type = T::comboBox, .left = 1800, .top = 120, .width = 1500, .height = 1500},
+    ControlDescription{.name = L"List", .type = T::listBox, .left = 1800, .top = 600, .width = 1500, .height = 900},
+    ControlDescription{.name = L"Header", .type = T::listHeader, .left = 3600, .top = 120, .width = 1500, .height = 300},
 };
 
-const FormSpec kGallery{.name = L"Gallery", .caption = L"Gallery", .clientWidth = 5400, .clientHeight = 1800,
+const FormDescription kGallery{.name = L"Gallery", .caption = L"Gallery", .clientWidth = 5400, .clientHeight = 1800,
                         .font = {L"宋体", 90}, .controls = kGalleryControls};
 
 struct TypeRow {

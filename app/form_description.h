@@ -22,7 +22,7 @@ enum class ControlType {
     listHeader,
 };
 
-struct FontSpec {
+struct FontDescription {
     std::wstring_view face;
     int tenthsOfPoint = 90;
     bool bold = false;
@@ -33,7 +33,7 @@ struct FontSpec {
 // A colour the control takes from the system instead of from the row.
 inline constexpr COLORREF kSystemColour = CLR_INVALID;
 
-struct ControlSpec {
+struct ControlDescription {
     std::wstring_view name;
     ControlType type;
     std::wstring_view container{}; // empty: the form itself
@@ -44,19 +44,19 @@ struct ControlSpec {
     int height = 0;
     int tabIndex = 0;
     COLORREF foreColour = kSystemColour;
-    std::optional<FontSpec> font{}; // none: the form's font
+    std::optional<FontDescription> font{}; // none: the form's font
     bool autoSize = false;        // labels: width and height follow the text
     DWORD extraStyle = 0;         // added to the type's own window styles
 };
 
-struct FormSpec {
+struct FormDescription {
     std::wstring_view name;
     std::wstring_view caption{};
     int clientWidth = 0;  // twips
     int clientHeight = 0; // twips
-    FontSpec font{};
+    FontDescription font{};
     int iconId = 0;       // 0: no icon
-    std::span<const ControlSpec> controls{};
+    std::span<const ControlDescription> controls{};
 };
 
 } // namespace quillmend
