@@ -1,5 +1,7 @@
 #include "app/form1.h"
 
+#include "skin/core/engine.h"
+
 namespace quillmend {
 
 Form1::Form1(Launcher& launcher, std::wstring scriptDirectory)
@@ -28,12 +30,14 @@ void Form1::bindEvents()
 // The window is built and about to be shown: the skin engine starts here.
 void Form1::onLoad() noexcept
 {
+    skin::startSkinEngine(hwnd());
 }
 
 // The window is about to be destroyed: the skin engine stops here. The
 // unload always goes ahead.
 void Form1::onUnload() noexcept
 {
+    skin::stopSkinEngine(hwnd());
 }
 
 // Over the link: plain text in the link colour, with the hand cursor.

@@ -40,7 +40,7 @@ TEST_P(RegistryScript, IsUtf16WithBomAndExactText)
 
 INSTANTIATE_TEST_SUITE_P(BothIds, RegistryScript,
                          testing::Values(ScriptRow{101, L'0'}, ScriptRow{102, L'1'}),
-                         [](const testing::TestParamInfo<ScriptRow>& info) { return "id" + std::to_string(info.param.id); });
+                         [](const testing::TestParamInfo<ScriptRow>& row) { return "id" + std::to_string(row.param.id); });
 
 TEST(RegistryScript, ActionsUseTheirOwnScript)
 {
