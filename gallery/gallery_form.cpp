@@ -11,37 +11,41 @@ namespace gallery {
 
 namespace {
 
-using quillmend::ControlSpec;
+using quillmend::ControlDescription;
 using quillmend::ControlType;
 
 // Positions and sizes in twips, 15 to a pixel at 96 dots per inch.
 constexpr int px(int pixels) { return pixels * 15; }
 
 constexpr std::array kControls{
-    ControlSpec{L"CommandEnabled", ControlType::pushButton, {}, L"Enabled", px(16), px(16), px(96), px(26), 0},
-    ControlSpec{L"CommandDisabled", ControlType::pushButton, {}, L"Disabled", px(124), px(16), px(96), px(26), 1},
+    ControlDescription{L"CommandEnabled", ControlType::pushButton, {}, L"Enabled", px(16), px(16), px(96), px(26), 0},
+    ControlDescription{L"CommandDisabled", ControlType::pushButton, {}, L"Disabled", px(124), px(16), px(96), px(26), 1},
 
-    ControlSpec{L"CheckUnchecked", ControlType::checkBox, {}, L"Unchecked", px(16), px(58), px(110), px(17), 2},
-    ControlSpec{L"CheckChecked", ControlType::checkBox, {}, L"Checked", px(16), px(80), px(110), px(17), 3},
-    ControlSpec{L"CheckIndeterminate", ControlType::checkBox, {}, L"Indeterminate", px(16), px(102), px(110), px(17), 4},
-    ControlSpec{L"CheckDisabled", ControlType::checkBox, {}, L"Disabled", px(16), px(124), px(110), px(17), 5},
+    ControlDescription{L"CheckUnchecked", ControlType::checkBox, {}, L"Unchecked", px(16), px(58), px(110), px(17), 2},
+    ControlDescription{L"CheckChecked", ControlType::checkBox, {}, L"Checked", px(16), px(80), px(110), px(17), 3},
+    ControlDescription{L"CheckIndeterminate", ControlType::checkBox, {}, L"Indeterminate", px(16), px(102), px(110), px(17), 4},
+    ControlDescription{L"CheckDisabled", ControlType::checkBox, {}, L"Disabled", px(16), px(124), px(110), px(17), 5},
 
-    ControlSpec{L"OptionChecked", ControlType::optionButton, {}, L"Checked", px(140), px(58), px(110), px(17), 6},
-    ControlSpec{L"OptionUnchecked", ControlType::optionButton, {}, L"Unchecked", px(140), px(80), px(110), px(17), 7},
-    ControlSpec{L"OptionDisabled", ControlType::optionButton, {}, L"Disabled", px(140), px(102), px(110), px(17), 8},
+    ControlDescription{L"OptionChecked", ControlType::optionButton, {}, L"Checked", px(140), px(58), px(110), px(17), 6,
+                       quillmend::kSystemColour, std::nullopt, false, WS_GROUP},
+    ControlDescription{L"OptionUnchecked", ControlType::optionButton, {}, L"Unchecked", px(140), px(80), px(110), px(17), 7},
+    // A group of its own, so its check mark leaves the first group's alone.
+    ControlDescription{L"OptionDisabled", ControlType::optionButton, {}, L"Disabled", px(140), px(102), px(110), px(17), 8,
+                       quillmend::kSystemColour, std::nullopt, false, WS_GROUP},
 
-    ControlSpec{L"ComboList", ControlType::comboBox, {}, L"", px(264), px(16), px(140), px(200), 9},
+    ControlDescription{L"ComboList", ControlType::comboBox, {}, L"", px(264), px(16), px(140), px(200), 9,
+                       quillmend::kSystemColour, std::nullopt, false, WS_GROUP},
 
-    ControlSpec{L"ProgressHorizontal", ControlType::progressBar, {}, L"", px(16), px(156), px(234), px(18), 12,
+    ControlDescription{L"ProgressHorizontal", ControlType::progressBar, {}, L"", px(16), px(156), px(234), px(18), 12,
                 quillmend::kSystemColour, std::nullopt, false, WS_BORDER},
-    ControlSpec{L"ProgressVertical", ControlType::progressBar, {}, L"", px(420), px(16), px(20), px(140), 13,
+    ControlDescription{L"ProgressVertical", ControlType::progressBar, {}, L"", px(420), px(16), px(20), px(140), 13,
                 quillmend::kSystemColour, std::nullopt, false, WS_BORDER | PBS_VERTICAL | PBS_SMOOTH},
 
-    ControlSpec{L"Header", ControlType::listHeader, {}, L"", px(16), px(190), px(300), px(22), 14},
-    ControlSpec{L"List", ControlType::listBox, {}, L"", px(16), px(220), px(300), px(90), 15},
+    ControlDescription{L"Header", ControlType::listHeader, {}, L"", px(16), px(190), px(300), px(22), 14},
+    ControlDescription{L"List", ControlType::listBox, {}, L"", px(16), px(220), px(300), px(90), 15},
 };
 
-constexpr quillmend::FormSpec kGallery{
+constexpr quillmend::FormDescription kGallery{
     L"Gallery", kGalleryTitle, px(470), px(330), {L"宋体", 90, false, false, GB2312_CHARSET}, 0, kControls};
 
 // The description gives every combo box the drop-down-list style; the
@@ -79,7 +83,7 @@ void prepare(quillmend::Form& form)
     fillCombo(form.window(L"ComboList"), L"第一项");
     fillCombo(addCombo(form, CBS_DROPDOWN, form.twipsToPixelsX(px(264)), form.twipsToPixelsY(px(50)), 200),
               L"第二项");
-    fillCombo(addCombo(form, CBS_SIMPLE, form.twipsToPixelsX(px(264)), form.twipsToPixelsY(px(84)), 90),
+    fillCombo(addCombo(form, CBS_SIMPLE | CBS_NOINTEGRALHEIGHT, form.twipsToPixelsX(px(264)), form.twipsToPixelsY(px(84)), 90),
               L"第三项");
 
     // Progress is shown out of 30000, whatever range the bar was given.
