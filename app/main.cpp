@@ -1,7 +1,15 @@
+#include "app/form1.h"
+#include "app/launcher.h"
+
 #include <windows.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
 {
-    MessageBoxW(nullptr, L"Quillmend", L"Quillmend", MB_OK);
-    return 0;
+    quillmend::ProcessLauncher launcher;
+    quillmend::Form1 form1(launcher);
+    if (!form1.hwnd())
+        return 1;
+    form1.form().quitOnDestroy(true);
+    form1.show(showCommand);
+    return quillmend::runMessageLoop(form1.hwnd());
 }

@@ -31,13 +31,20 @@ private:
     HGDIOBJ m_original = nullptr;
 };
 
-// An empty surface when any system call fails; nothing is left allocated.
+// An empty surface when a size is not positive or any system call fails;
+// nothing is left allocated.
 Surface createMemorySurface(int width, int height) noexcept;
 
 // Draws the source rectangle onto the destination rectangle by nine-slicing:
 // corners 1:1, edges stretched along one axis, the middle along both. With a
 // transparent colour, pixels of that colour in the finished picture leave the
-// destination as it was. Returns 0 when a size is 0 and nothing was drawn.
+// destination as it was. Returns 0 when a size is 0 (or negative) and nothing
+// was drawn, or when no scratch surface could be made; otherwise the result of
+// the final copy, or 1 with a transparent colour.
+// Negative margins count as 0. Margins that do not fit shrink in proportion to
+// each other: to the destination's extent when it is not larger than the
+// source's, else to one pixel less than the source's, so every destination
+// pixel comes from the source and nothing outside the destination is drawn.
 int drawImagePart(HDC destDc, int destX, int destY, int destWidth, int destHeight,
                   HDC srcDc, int srcX, int srcY, int srcWidth, int srcHeight,
                   int leftMargin, int topMargin, int rightMargin, int bottomMargin,

@@ -1,0 +1,41 @@
+// Form1: the program's window, its description and its event handlers.
+#pragma once
+
+#include "app/actions.h"
+#include "app/form_runtime.h"
+
+#include <string_view>
+
+namespace quillmend {
+
+// The maker's forum, shown by Label3 and opened by clicking it.
+inline constexpr std::wstring_view kForumAddress = L"https://forum.example.com";
+inline constexpr COLORREF kLinkColour = 0x00FF0000;
+
+const FormDescription& form1Description() noexcept;
+
+class Form1 {
+public:
+    // Builds the window hidden; the actions go through `launcher` and write
+    // their scripts into `scriptDirectory`.
+    Form1(Launcher& launcher, std::wstring scriptDirectory);
+    explicit Form1(Launcher& launcher);
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    Form& form() noexcept { return m_form; }
+    HWND hwnd() const noexcept { return m_form.hwnd(); }
+    void show(int showCommand = SW_SHOWNORMAL) { m_form.show(showCommand); }
+
+private:
+    void bindEvents();
+    void onLoad() noexcept;
+    void onUnload() noexcept;
+    void onLinkMouseMove() noexcept;
+    void onFormMouseMove() noexcept;
+
+    Form m_form;
+    Actions m_actions;
+};
+
+} // namespace quillmend

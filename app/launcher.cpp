@@ -1,0 +1,35 @@
+#include "app/launcher.h"
+
+#include <memory>
+#include <type_traits>
+
+namespace quillmend {
+
+namespace {
+
+struct CloseKernelHandle { void operator()(HANDLE h) const noexcept { CloseHandle(h); } };
+using UniqueHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, CloseKernelHandle>;
+
+} // namespace
+
+LaunchResult ProcessLauncher::launch(const std::wstring& commandLine, WindowMode mode,
+                                     std::optional<DWORD> waitMilliseconds)
+{
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(mode == WindowMode::hidden ? SW_HIDE : SW_SHOWNORMAL);
+    PROCESS_INFORMATION info{};
+    // CreateProcessW may write into the command line, so it gets its own copy.
+    std::wstring buffer = commandLine;
+    if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return LaunchResult::notStarted;
+    UniqueHandle process(info.hProcess);
+    UniqueHandle thread(info.hThread);
+    if (!waitMilliseconds)
+        return LaunchResult::started;
+    return WaitForSingleObject(process.get(), *waitMilliseconds) == WAIT_OBJECT_0 ? LaunchResult::finished
+                                                                                   : LaunchResult::timedOut;
+}
+
+} // namespace quillmend

@@ -1,0 +1,82 @@
+#include "app/registry_script.h"
+
+#include <memory>
+#include <type_traits>
+
+namespace quillmend {
+
+namespace {
+
+struct CloseKernelHandle { void operator()(HANDLE h) const noexcept { CloseHandle(h); } };
+using UniqueFile = std::unique_ptr<std::remove_pointer_t<HANDLE>, CloseKernelHandle>;
+struct CloseKey { void operator()(HKEY h) const noexcept { RegCloseKey(h); } };
+using UniqueKey = std::unique_ptr<std::remove_pointer_t<HKEY>, CloseKey>;
+
+} // namespace
+
+std::span<const std::byte> customResource(int id) noexcept
+{
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), L"CUSTOM");
+    if (!found)
+        return {};
+    HGLOBAL loaded = LoadResource(module, found);
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    if (!data)
+        return {};
+    return {static_cast<const std::byte*>(data), SizeofResource(module, found)};
+}
+
+bool writeFreshFile(const std::wstring& path, std::span<const std::byte> bytes) noexcept
+{
+    if (bytes.empty())
+        return false;
+    // Nothing that was lying at this path may be used in place of our bytes:
+    // remove it, then insist on creating the file anew.
+    DeleteFileW(path.c_str());
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.get() == INVALID_HANDLE_VALUE) {
+        (void)file.release();
+        return false;
+    }
+    DWORD written = 0;
+    const bool complete = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)
+        && written == bytes.size();
+    if (!complete) {
+        file.reset();
+        DeleteFileW(path.c_str());
+    }
+    return complete;
+}
+
+std::wstring systemDirectory()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    UINT length = GetSystemDirectoryW(path.data(), static_cast<UINT>(path.size()));
+    if (length >= path.size()) {
+        path.resize(length);
+        length = GetSystemDirectoryW(path.data(), static_cast<UINT>(path.size()));
+    }
+    path.resize(length < path.size() ? length : 0);
+    while (!path.empty() && path.back() == L'\\')
+        path.pop_back();
+    return path;
+}
+
+std::optional<DWORD> readContextMenuPolicy() noexcept
+{
+    HKEY raw = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kPolicyKey, 0, KEY_QUERY_VALUE | KEY_WOW64_64KEY, &raw) != ERROR_SUCCESS)
+        return std::nullopt;
+    UniqueKey key(raw);
+    DWORD type = 0;
+    DWORD value = 0;
+    DWORD size = sizeof(value);
+    if (RegQueryValueExW(key.get(), kPolicyValue, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size)
+            != ERROR_SUCCESS
+        || type != REG_DWORD || size != sizeof(value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace quillmend

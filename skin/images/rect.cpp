@@ -1,0 +1,51 @@
+#include "skin/images/rect.h"
+
+#include "skin/images/gdi.h"
+
+#include <climits>
+
+namespace skin {
+
+namespace {
+
+// Position plus size can pass the end of the int range for absurd sizes;
+// saturate instead of overflowing.
+LONG saturatedEnd(int start, int size) noexcept
+{
+    const long long end = static_cast<long long>(start) + size;
+    return static_cast<LONG>(end > INT_MAX ? INT_MAX : end < INT_MIN ? INT_MIN : end);
+}
+
+RECT toRect(int x, int y, int width, int height) noexcept
+{
+    return RECT{x, y, saturatedEnd(x, width), saturatedEnd(y, height)};
+}
+
+} // namespace
+
+int fillSolidRect(HDC dc, int x, int y, int width, int height, COLORREF colour) noexcept
+{
+    const RECT rect = toRect(x, y, width, height);
+    const UniqueBrush brush(CreateSolidBrush(colour));
+    return FillRect(dc, &rect, brush.get());
+}
+
+int frameSolidRect(HDC dc, int x, int y, int width, int height, COLORREF colour) noexcept
+{
+    const RECT rect = toRect(x, y, width, height);
+    const UniqueBrush brush(CreateSolidBrush(colour));
+    return FrameRect(dc, &rect, brush.get());
+}
+
+int getWindowBounds(HWND hwnd, WindowBounds& bounds) noexcept
+{
+    RECT rect{};
+    const BOOL ok = GetWindowRect(hwnd, &rect);
+    if (!ok)
+        rect = RECT{};
+    bounds = WindowBounds{rect.left, rect.top, rect.right, rect.bottom,
+                          rect.right - rect.left, rect.bottom - rect.top};
+    return ok;
+}
+
+} // namespace skin
