@@ -1,0 +1,123 @@
+#include "gallery/gallery_form.h"
+
+#include "skin/core/engine.h"
+
+#include <commctrl.h>
+
+#include <array>
+#include <string_view>
+
+namespace gallery {
+
+namespace {
+
+using quillmend::ControlSpec;
+using quillmend::ControlType;
+
+// Positions and sizes in twips, 15 to a pixel at 96 dots per inch.
+constexpr int px(int pixels) { return pixels * 15; }
+
+constexpr std::array kControls{
+    ControlSpec{L"CommandEnabled", ControlType::pushButton, {}, L"Enabled", px(16), px(16), px(96), px(26), 0},
+    ControlSpec{L"CommandDisabled", ControlType::pushButton, {}, L"Disabled", px(124), px(16), px(96), px(26), 1},
+
+    ControlSpec{L"CheckUnchecked", ControlType::checkBox, {}, L"Unchecked", px(16), px(58), px(110), px(17), 2},
+    ControlSpec{L"CheckChecked", ControlType::checkBox, {}, L"Checked", px(16), px(80), px(110), px(17), 3},
+    ControlSpec{L"CheckIndeterminate", ControlType::checkBox, {}, L"Indeterminate", px(16), px(102), px(110), px(17), 4},
+    ControlSpec{L"CheckDisabled", ControlType::checkBox, {}, L"Disabled", px(16), px(124), px(110), px(17), 5},
+
+    ControlSpec{L"OptionChecked", ControlType::optionButton, {}, L"Checked", px(140), px(58), px(110), px(17), 6},
+    ControlSpec{L"OptionUnchecked", ControlType::optionButton, {}, L"Unchecked", px(140), px(80), px(110), px(17), 7},
+    ControlSpec{L"OptionDisabled", ControlType::optionButton, {}, L"Disabled", px(140), px(102), px(110), px(17), 8},
+
+    ControlSpec{L"ComboList", ControlType::comboBox, {}, L"", px(264), px(16), px(140), px(200), 9},
+
+    ControlSpec{L"ProgressHorizontal", ControlType::progressBar, {}, L"", px(16), px(156), px(234), px(18), 12,
+                quillmend::kSystemColour, std::nullopt, false, WS_BORDER},
+    ControlSpec{L"ProgressVertical", ControlType::progressBar, {}, L"", px(420), px(16), px(20), px(140), 13,
+                quillmend::kSystemColour, std::nullopt, false, WS_BORDER | PBS_VERTICAL | PBS_SMOOTH},
+
+    ControlSpec{L"Header", ControlType::listHeader, {}, L"", px(16), px(190), px(300), px(22), 14},
+    ControlSpec{L"List", ControlType::listBox, {}, L"", px(16), px(220), px(300), px(90), 15},
+};
+
+constexpr quillmend::FormSpec kGallery{
+    L"Gallery", kGalleryTitle, px(470), px(330), {L"宋体", 90, false, false, GB2312_CHARSET}, 0, kControls};
+
+// The description gives every combo box the drop-down-list style; the
+// simple and the editable drop-down combo are made here, beside it.
+HWND addCombo(quillmend::Form& form, DWORD style, int x, int y, int height)
+{
+    HWND combo = CreateWindowExW(0, L"ComboBox", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | style,
+                                 x, y, 140, height, form.hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(form.formFont()), FALSE);
+    return combo;
+}
+
+void fillCombo(HWND combo, std::wstring_view select)
+{
+    for (const wchar_t* text : {L"第一项 First", L"第二项 Second", L"第三项 Third"})
+        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    SendMessageW(combo, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(select.data()));
+}
+
+void prepare(quillmend::Form& form)
+{
+    EnableWindow(form.window(L"CommandDisabled"), FALSE);
+
+    SendMessageW(form.window(L"CheckChecked"), BM_SETCHECK, BST_CHECKED, 0);
+    HWND indeterminate = form.window(L"CheckIndeterminate");
+    SendMessageW(indeterminate, BM_SETSTYLE, BS_AUTO3STATE, FALSE);
+    SendMessageW(indeterminate, BM_SETCHECK, BST_INDETERMINATE, 0);
+    SendMessageW(form.window(L"CheckDisabled"), BM_SETCHECK, BST_CHECKED, 0);
+    EnableWindow(form.window(L"CheckDisabled"), FALSE);
+
+    SendMessageW(form.window(L"OptionChecked"), BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageW(form.window(L"OptionDisabled"), BM_SETCHECK, BST_CHECKED, 0);
+    EnableWindow(form.window(L"OptionDisabled"), FALSE);
+
+    fillCombo(form.window(L"ComboList"), L"第一项");
+    fillCombo(addCombo(form, CBS_DROPDOWN, form.twipsToPixelsX(px(264)), form.twipsToPixelsY(px(50)), 200),
+              L"第二项");
+    fillCombo(addCombo(form, CBS_SIMPLE, form.twipsToPixelsX(px(264)), form.twipsToPixelsY(px(84)), 90),
+              L"第三项");
+
+    // Progress is shown out of 30000, whatever range the bar was given.
+    for (std::wstring_view name : {L"ProgressHorizontal", L"ProgressVertical"})
+        SendMessageW(form.window(name), PBM_SETRANGE32, 0, 30000);
+    SendMessageW(form.window(L"ProgressHorizontal"), PBM_SETPOS, 15000, 0);
+    SendMessageW(form.window(L"ProgressVertical"), PBM_SETPOS, 20000, 0);
+
+    HWND header = form.window(L"Header");
+    const wchar_t* captions[] = {L"名称 Name", L"大小 Size", L"A caption too long for its column"};
+    for (int i = 0; i < 3; ++i) {
+        HDITEMW item{};
+        item.mask = HDI_WIDTH | HDI_TEXT;
+        item.cxy = 90;
+        item.pszText = const_cast<wchar_t*>(captions[i]);
+        SendMessageW(header, HDM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
+
+    HWND list = form.window(L"List");
+    for (int i = 1; i <= 12; ++i) {
+        const std::wstring text = L"列表项 List item " + std::to_wstring(i);
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    SendMessageW(list, LB_SETCURSEL, 1, 0);
+}
+
+} // namespace
+
+std::unique_ptr<quillmend::Form> createGallery()
+{
+    auto form = std::make_unique<quillmend::Form>(kGallery);
+    quillmend::Form* raw = form.get();
+    form->onLoad([raw] {
+        prepare(*raw);
+        skin::startSkinEngine(raw->hwnd());
+    });
+    form->onUnload([raw] { skin::stopSkinEngine(raw->hwnd()); });
+    return form;
+}
+
+} // namespace gallery

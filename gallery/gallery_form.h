@@ -1,0 +1,19 @@
+// The skin gallery: one window holding a control of every kind the skin
+// paints, in each of the looks worth seeing.
+#pragma once
+
+#include "app/form_runtime.h"
+
+#include <memory>
+
+namespace gallery {
+
+inline constexpr wchar_t kGalleryTitle[] = L"Skin Gallery";
+
+// Builds the gallery form, hidden. Its load handler finishes the controls
+// the description cannot express (disabled and indeterminate looks, the
+// simple and editable combo boxes, header items, positions) and starts the
+// skin; its unload handler stops it.
+std::unique_ptr<quillmend::Form> createGallery();
+
+} // namespace gallery

@@ -1,0 +1,67 @@
+#include "skin/paint/nonclient_paint.h"
+
+#include "skin/core/handler.h"
+#include "skin/core/kinds.h"
+#include "skin/images/gdi.h"
+#include "skin/images/rect.h"
+#include "skin/images/skin_images.h"
+#include "skin/paint/progress_bar.h"
+#include "skin/paint/rounding.h"
+
+namespace skin {
+
+namespace {
+
+// Replaces the sunken client edge with a flat frame: the outer line in the
+// skin colour, the lines inside it in the client area's background colour.
+void paintFlatBorder(HWND hwnd) noexcept
+{
+    int bx = 0;
+    int by = 0;
+    measureBorderThickness(hwnd, bx, by);
+    WindowBounds bounds;
+    getWindowBounds(hwnd, bounds);
+    WindowDc window(hwnd);
+    ClientDc client(hwnd);
+    frameSolidRect(window.get(), 0, 0, bounds.width, bounds.height,
+                   IsWindowEnabled(hwnd) ? kSkinFrameColour : kDisabledFrameColour);
+    // The inner lines all end on the column and row just inside the outer
+    // frame; only their left and top sides step inwards.
+    for (int d = 1; d <= bx; ++d)
+        frameSolidRect(window.get(), d, d, bounds.width - 1 - d, bounds.height - 1 - d, GetBkColor(client.get()));
+}
+
+} // namespace
+
+int measureBorderThickness(HWND hwnd, int& bx, int& by) noexcept
+{
+    RECT window{};
+    RECT client{};
+    GetWindowRect(hwnd, &window);
+    GetClientRect(hwnd, &client);
+    int dx = (window.right - window.left) - (client.right - client.left);
+    int dy = (window.bottom - window.top) - (client.bottom - client.top);
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    if (style & WS_VSCROLL)
+        dx -= GetSystemMetrics(SM_CXVSCROLL);
+    if (style & WS_HSCROLL)
+        dy -= GetSystemMetrics(SM_CYHSCROLL);
+    bx = roundHalfEven(dx / 2.0);
+    by = roundHalfEven(dy / 2.0);
+    return 1;
+}
+
+LRESULT onNcPaint(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
+    const std::wstring name = lowerClassName(hwnd);
+    if (isProgressBar(name)) {
+        paintProgressWindow(hwnd);
+        return 0;
+    }
+    const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
+    if (!isDataList(name) && (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE))
+        paintFlatBorder(hwnd);
+    return result;
+}
+
+} // namespace skin
