@@ -26,7 +26,10 @@ constexpr int kGdiHandleCount = 0x10000;
 
 int countHandleTable()
 {
-    auto* peb = reinterpret_cast<const unsigned char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+    PROCESS_BASIC_INFORMATION info{};
+    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &info, sizeof info, nullptr) != 0)
+        return -1;
+    auto* peb = reinterpret_cast<const unsigned char*>(info.PebBaseAddress);
     auto* table = *reinterpret_cast<const GdiHandleEntry* const*>(peb + kGdiSharedHandleTableOffset);
     if (!table)
         return -1;
