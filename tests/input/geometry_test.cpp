@@ -62,22 +62,23 @@ TEST(Geometry, OwnedWindowsTakingTheActivationAreSkinnedAndUnrelatedOnesAreNot)
 {
     InputForm f;
     registerPlainClass(L"QmOwned");
+    const int count = skin::attachedWindowCount();
+    // Shown, the owned popup takes the activation from the form and is
+    // attached on the way; it is no container, so its button is not.
     HWND owned = CreateWindowExW(0, L"QmOwned", L"owned", WS_POPUP | WS_VISIBLE, 60, 60, 100, 60, f.form.get(),
                                  nullptr, GetModuleHandleW(nullptr), nullptr);
     HWND button = makeChild(owned, L"Button", L"OK", BS_PUSHBUTTON, 5, 5, 75, 25);
-    HWND stranger = CreateWindowExW(0, L"QmOwned", L"stranger", WS_POPUP | WS_VISIBLE, 300, 60, 100, 60, nullptr,
-                                    nullptr, GetModuleHandleW(nullptr), nullptr);
-    const int count = skin::attachedWindowCount();
-
-    // The form gives up the activation to the stranger: nothing to skin.
-    SendMessageW(f.form.get(), WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(stranger));
-    EXPECT_EQ(skin::attachedWindowCount(), count);
-    EXPECT_EQ(skin::getProp(stranger, skin::prop::kProcAddr), 0);
-
-    // An owned popup is attached (not a container: its button is not).
-    SendMessageW(f.form.get(), WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(owned));
+    pumpMessages();
     EXPECT_NE(skin::getProp(owned, skin::prop::kProcAddr), 0);
     EXPECT_EQ(skin::getProp(button, skin::prop::kProcAddr), 0);
+    EXPECT_EQ(skin::attachedWindowCount(), count + 1);
+
+    // An unrelated window of another class taking the activation is left alone.
+    HWND stranger = CreateWindowExW(0, L"QmOwned", L"stranger", WS_POPUP | WS_VISIBLE, 300, 60, 100, 60, nullptr,
+                                    nullptr, GetModuleHandleW(nullptr), nullptr);
+    pumpMessages();
+    SendMessageW(f.form.get(), WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(stranger));
+    EXPECT_EQ(skin::getProp(stranger, skin::prop::kProcAddr), 0);
     EXPECT_EQ(skin::attachedWindowCount(), count + 1);
 
     DestroyWindow(owned);

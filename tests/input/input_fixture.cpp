@@ -84,7 +84,10 @@ bool paintedOver(HWND hwnd, COLORREF colour)
     skin::WindowDc dc(hwnd);
     RECT r{};
     GetWindowRect(hwnd, &r);
-    Dib shown = captureDc(dc.get(), 0, 0, r.right - r.left, r.bottom - r.top);
+    const int w = r.right - r.left;
+    const int h = r.bottom - r.top;
+    // Push buttons are clipped to rounded corners: look inside them.
+    Dib shown = captureDc(dc.get(), 2, 2, w - 4, h - 4);
     return shown.countNot(colour) > 0;
 }
 

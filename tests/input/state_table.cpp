@@ -14,18 +14,24 @@ void expectProps(HWND hwnd, const Props& want, const char* what)
 {
     using skin::getProp;
     namespace prop = skin::prop;
-    if (want.state)
+    if (want.state) {
         EXPECT_EQ(getProp(hwnd, prop::kOldState), *want.state) << what << ": OLDSTATE";
-    if (want.mouseFlag)
+    }
+    if (want.mouseFlag) {
         EXPECT_EQ(getProp(hwnd, prop::kMouseFlag), *want.mouseFlag) << what << ": MOUSEFLAG";
-    if (want.alpha)
+    }
+    if (want.alpha) {
         EXPECT_EQ(getProp(hwnd, prop::kAlphaLevel), *want.alpha) << what << ": ALPHALEVEL";
-    if (want.fading)
+    }
+    if (want.fading) {
         EXPECT_EQ(getProp(hwnd, prop::kTimerId) != 0, *want.fading) << what << ": fade running";
-    if (want.hot)
+    }
+    if (want.hot) {
         EXPECT_EQ(getProp(hwnd, prop::kHmIndex), *want.hot) << what << ": HMINDEX";
-    if (want.held)
+    }
+    if (want.held) {
         EXPECT_EQ(getProp(hwnd, prop::kHdIndex), *want.held) << what << ": HDINDEX";
+    }
 }
 
 } // namespace
@@ -58,8 +64,9 @@ void runTable(const Row* rows, size_t count)
         wipe(hwnd, kWipe);
         SendMessageW(hwnd, row.msg, row.wParam, row.lParam);
         expectProps(hwnd, row.after, row.what);
-        if (row.painted)
+        if (row.painted) {
             EXPECT_EQ(paintedOver(hwnd, kWipe), *row.painted) << row.what << ": painted";
+        }
     }
 }
 
