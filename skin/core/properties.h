@@ -57,6 +57,13 @@ inline WNDPROC savedProcOf(HWND hwnd) noexcept
     return reinterpret_cast<WNDPROC>(GetPropW(hwnd, prop::kProcAddr));
 }
 
+// A handler that forwarded a message checks this before it changes anything:
+// the window's own procedure may have detached or destroyed it meanwhile.
+inline bool isAttached(HWND hwnd) noexcept
+{
+    return GetPropW(hwnd, prop::kProcAddr) != nullptr;
+}
+
 inline HDC stateSurface(HWND hwnd, int n) noexcept
 {
     return reinterpret_cast<HDC>(GetPropW(hwnd, prop::kSurfaceDc[n]));

@@ -1,9 +1,14 @@
 #include "skin/core/window_proc.h"
 
 #include "skin/core/engine.h"
+#include "skin/core/geometry.h"
 #include "skin/core/handler.h"
 #include "skin/core/properties.h"
 #include "skin/input/fade.h"
+#include "skin/input/focus.h"
+#include "skin/input/keyboard.h"
+#include "skin/input/mouse.h"
+#include "skin/input/press.h"
 #include "skin/paint/client_paint.h"
 #include "skin/paint/nonclient_paint.h"
 
@@ -30,6 +35,15 @@ LRESULT onWindowAppearing(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam,
     return result;
 }
 
+// After every release the check boxes and option buttons around the window
+// are redrawn, so each shows its current check state.
+LRESULT onLButtonRelease(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
+    const LRESULT result = onLButtonUp(savedProc, hwnd, msg, wParam, lParam);
+    refreshCheckStates(hwnd);
+    return result;
+}
+
 } // namespace
 
 LRESULT CALLBACK skinWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
@@ -41,13 +55,26 @@ LRESULT CALLBACK skinWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         return DefWindowProcW(hwnd, msg, wParam, lParam);
 
     switch (msg) {
-    case WM_DESTROY:         return onDestroy(savedProc, hwnd, msg, wParam, lParam);
-    case WM_PAINT:           return onPaint(savedProc, hwnd, msg, wParam, lParam);
-    case WM_NCPAINT:         return onNcPaint(savedProc, hwnd, msg, wParam, lParam);
-    case WM_TIMER:           return onTimer(savedProc, hwnd, msg, wParam, lParam);
-    case WM_ENTERIDLE:       return onWindowAppearing(savedProc, hwnd, msg, wParam, lParam);
-    case WM_CTLCOLORLISTBOX: return onWindowAppearing(savedProc, hwnd, msg, wParam, lParam);
-    default:                 return forward(savedProc, hwnd, msg, wParam, lParam);
+    case WM_DESTROY:           return onDestroy(savedProc, hwnd, msg, wParam, lParam);
+    case WM_SIZE:              return onSize(savedProc, hwnd, msg, wParam, lParam);
+    case WM_ACTIVATE:          return onActivate(savedProc, hwnd, msg, wParam, lParam);
+    case WM_SETFOCUS:          return onSetFocus(savedProc, hwnd, msg, wParam, lParam);
+    case WM_KILLFOCUS:         return onKillFocus(savedProc, hwnd, msg, wParam, lParam);
+    case WM_ENABLE:            return onEnable(savedProc, hwnd, msg, wParam, lParam);
+    case WM_PAINT:             return onPaint(savedProc, hwnd, msg, wParam, lParam);
+    case WM_WINDOWPOSCHANGING: return onWindowPosChanging(savedProc, hwnd, msg, wParam, lParam);
+    case WM_NCPAINT:           return onNcPaint(savedProc, hwnd, msg, wParam, lParam);
+    case WM_KEYDOWN:           return onKeyDown(savedProc, hwnd, msg, wParam, lParam);
+    case WM_KEYUP:             return onKeyUp(savedProc, hwnd, msg, wParam, lParam);
+    case WM_TIMER:             return onTimer(savedProc, hwnd, msg, wParam, lParam);
+    case WM_ENTERIDLE:         return onWindowAppearing(savedProc, hwnd, msg, wParam, lParam);
+    case WM_CTLCOLORLISTBOX:   return onWindowAppearing(savedProc, hwnd, msg, wParam, lParam);
+    case WM_MOUSEMOVE:         return onMouseMove(savedProc, hwnd, msg, wParam, lParam);
+    case WM_LBUTTONDOWN:       return onLButtonDown(savedProc, hwnd, msg, wParam, lParam);
+    case WM_LBUTTONUP:         return onLButtonRelease(savedProc, hwnd, msg, wParam, lParam);
+    case WM_LBUTTONDBLCLK:     return onLButtonDblClk(savedProc, hwnd, msg, wParam, lParam);
+    case WM_MOUSELEAVE:        return onMouseLeave(savedProc, hwnd, msg, wParam, lParam);
+    default:                   return forward(savedProc, hwnd, msg, wParam, lParam);
     }
 }
 

@@ -9,10 +9,16 @@ namespace skin {
 
 UINT_PTR startFadeTimer(HWND hwnd) noexcept
 {
+    UINT_PTR id = 0; // 0: a fade runs already and goes on with the caller's new state and level
+    if (getProp(hwnd, prop::kTimerId) == 0) {
+        id = SetTimer(hwnd, kFadeTimerId, kFadeIntervalMs, nullptr);
+        setProp(hwnd, prop::kTimerId, static_cast<LONG_PTR>(id));
+    }
+    // The button's own procedure repaints itself on hover, release and focus
+    // changes, and a paint ends a fade at once. The fade's last step paints
+    // the whole face anyway, so that repaint is left to the fade.
     if (getProp(hwnd, prop::kTimerId) != 0)
-        return 0; // the running fade goes on with the caller's new state and level
-    const UINT_PTR id = SetTimer(hwnd, kFadeTimerId, kFadeIntervalMs, nullptr);
-    setProp(hwnd, prop::kTimerId, static_cast<LONG_PTR>(id));
+        ValidateRect(hwnd, nullptr);
     return id;
 }
 

@@ -108,3 +108,12 @@ TEST_F(Fade, APaintEndsTheFadeAtFullStrength)
     EXPECT_EQ(skin::getProp(button, skin::prop::kTimerId), 0);
     EXPECT_EQ(skin::getAlpha(button), 255);
 }
+
+TEST_F(Fade, TheControlsOwnRepaintDoesNotCutAFadeShort)
+{
+    InvalidateRect(button, nullptr, FALSE);
+    skin::startFadeTimer(button);
+    EXPECT_FALSE(GetUpdateRect(button, nullptr, FALSE));
+    pumpMessages();
+    EXPECT_NE(skin::getProp(button, skin::prop::kTimerId), 0);
+}

@@ -1,0 +1,143 @@
+#include "skin/input/press.h"
+
+#include "skin/core/handler.h"
+#include "skin/core/kinds.h"
+#include "skin/core/properties.h"
+#include "skin/input/fade.h"
+#include "skin/input/mouse.h"
+#include "skin/paint/button_face.h"
+#include "skin/paint/check_option.h"
+#include "skin/paint/combo_button.h"
+#include "skin/paint/header.h"
+
+#include <commctrl.h>
+
+namespace skin {
+
+namespace {
+
+void pressComboBox(HWND hwnd, LPARAM lParam) noexcept
+{
+    const int x = readLowWord(lParam);
+    const int y = readHighWord(lParam);
+    const bool onButton = comboButtonArea(hwnd, x, y);
+    if ((GetWindowLongPtrW(hwnd, GWL_STYLE) & 0x1) != 0 || onButton) {
+        VisualState state = VisualState::pressed;
+        paintComboButton(hwnd, nullptr, state, false);
+    }
+}
+
+// A press on a header with items marks the item under x (or none) as held.
+void pressListHeader(HWND hwnd, LPARAM lParam) noexcept
+{
+    if (SendMessageW(hwnd, HDM_GETITEMCOUNT, 0, 0) <= 0)
+        return;
+    const int item = hitTestHeaderItem(hwnd, readLowWord(lParam));
+    setProp(hwnd, prop::kHdIndex, item);
+    if (item >= 0)
+        paintHeaderItem(hwnd, nullptr, item, VisualState::pressed);
+}
+
+void releaseListHeader(HWND hwnd) noexcept
+{
+    const auto item = static_cast<int>(getProp(hwnd, prop::kHdIndex));
+    setProp(hwnd, prop::kHdIndex, -1);
+    if (item >= 0)
+        paintHeaderItem(hwnd, nullptr, item, pointerIsOver(hwnd) ? VisualState::hot : VisualState::normal);
+}
+
+} // namespace
+
+void showPressed(HWND hwnd) noexcept
+{
+    stopFadeTimer(hwnd);
+    setState(hwnd, VisualState::pressed);
+    setAlpha(hwnd, 255);
+    blendButtonFace(hwnd, nullptr);
+    setAlpha(hwnd, 0);
+}
+
+LRESULT onLButtonDown(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
+    const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
+    if (!isAttached(hwnd))
+        return result;
+    const std::wstring name = lowerClassName(hwnd);
+    if (isPushButton(name)) {
+        showPressed(hwnd);
+    } else if (isContainer(name)) {
+        // nothing of its own
+    } else if (isComboBox(name)) {
+        pressComboBox(hwnd, lParam);
+    } else if (isDriveList(name)) {
+        VisualState state = VisualState::pressed;
+        paintComboButton(hwnd, nullptr, state, false);
+    } else if (isCheckBox(name)) {
+        paintCheckBox(hwnd, VisualState::pressed, false);
+    } else if (isOptionButton(name)) {
+        paintOptionButton(hwnd, VisualState::pressed, false);
+    } else if (isListHeader(name)) {
+        pressListHeader(hwnd, lParam);
+    }
+    return result;
+}
+
+LRESULT onLButtonDblClk(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
+    const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
+    if (!isAttached(hwnd))
+        return result;
+    const std::wstring name = lowerClassName(hwnd);
+    if (isPushButton(name))
+        showPressed(hwnd);
+    else if (isListHeader(name))
+        pressListHeader(hwnd, lParam);
+    return result;
+}
+
+LRESULT onLButtonUp(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
+    // The button's own procedure turns the release into a click, so forward first.
+    const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
+    if (!isAttached(hwnd))
+        return result;
+    const std::wstring name = lowerClassName(hwnd);
+    if (isPushButton(name)) {
+        setProp(hwnd, prop::kMouseFlag, 0);
+        setState(hwnd, VisualState::normal);
+        setAlpha(hwnd, 60);
+        startFadeTimer(hwnd);
+    } else if (isComboKind(name)) {
+        VisualState state = pointerIsOver(hwnd) ? VisualState::hot : VisualState::normal;
+        paintComboButton(hwnd, nullptr, state, false);
+    } else if (isCheckBox(name)) {
+        paintCheckBox(hwnd, VisualState::normal, false);
+    } else if (isOptionButton(name)) {
+        paintOptionButton(hwnd, VisualState::normal, false);
+    } else if (isListHeader(name)) {
+        releaseListHeader(hwnd);
+    }
+    return result;
+}
+
+void refreshCheckStates(HWND released) noexcept
+{
+    if (!IsWindow(released))
+        return; // destroyed by its own click handler
+    HWND parent = GetParent(released);
+    EnumChildWindows(parent ? parent : released, repaintCheckChildCallback, 0);
+}
+
+BOOL CALLBACK repaintCheckChildCallback(HWND hwnd, LPARAM) noexcept
+{
+    if (!isAttached(hwnd))
+        return TRUE;
+    const std::wstring name = lowerClassName(hwnd);
+    if (isCheckBox(name))
+        paintCheckBox(hwnd, VisualState::normal, true);
+    else if (isOptionButton(name))
+        paintOptionButton(hwnd, VisualState::normal, true);
+    return TRUE;
+}
+
+} // namespace skin
