@@ -28,6 +28,14 @@ std::set<std::wstring> skinProperties(HWND hwnd)
     return found;
 }
 
+UniqueWindow makeHiddenDialog()
+{
+    HWND dialog = CreateWindowExW(0, L"#32770", L"dialog", WS_POPUP | WS_CAPTION, 60, 60, 120, 60, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    makeChild(dialog, L"Button", L"OK", BS_PUSHBUTTON, 5, 5, 75, 25);
+    return UniqueWindow(dialog);
+}
+
 std::vector<HWND> descendants(HWND parent)
 {
     std::vector<HWND> found;

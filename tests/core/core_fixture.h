@@ -19,6 +19,10 @@ namespace qmtest {
 // properties of its own, which are left out).
 std::set<std::wstring> skinProperties(HWND hwnd);
 
+// A hidden dialog box ("#32770") with one push button: hidden, so that it
+// takes no activation before the test hands it to the engine.
+UniqueWindow makeHiddenDialog();
+
 // Every window below `parent`, at any depth.
 std::vector<HWND> descendants(HWND parent);
 

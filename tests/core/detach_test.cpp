@@ -99,8 +99,7 @@ TEST(Detach, ALaterDialogGoesWithoutTakingTheImages)
     SkinnedForm f;
     skin::startSkinEngine(f.form.get());
     const int count = skin::attachedWindowCount();
-    UniqueWindow dialog = makeTopLevel(L"#32770", 120, 60, L"dialog");
-    makeChild(dialog.get(), L"Button", L"OK", BS_PUSHBUTTON, 5, 5, 75, 25);
+    UniqueWindow dialog = makeHiddenDialog();
     SendMessageW(f.form.get(), WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(dialog.get()));
     ASSERT_EQ(skin::attachedWindowCount(), count + 2);
     dialog.reset();

@@ -83,8 +83,8 @@ TEST_F(Routing, DestroyingAContainerDetachesItsChildrenFirst)
 TEST_F(Routing, IdleAndListColourMessagesAttachTheWindowTheyName)
 {
     for (UINT msg : {UINT(WM_ENTERIDLE), UINT(WM_CTLCOLORLISTBOX)}) {
-        UniqueWindow dialog = makeTopLevel(L"#32770", 120, 60, L"dialog");
-        HWND button = makeChild(dialog.get(), L"Button", L"OK", BS_PUSHBUTTON, 5, 5, 75, 25);
+        UniqueWindow dialog = makeHiddenDialog();
+        HWND button = GetWindow(dialog.get(), GW_CHILD);
         Recorder::reply(msg, 0x4242);
         const int count = skin::attachedWindowCount();
 
