@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace qmtest;
 
 namespace {
@@ -134,10 +136,30 @@ TEST_F(Faces, AmpersandsUnderlineAndLongCaptionsStayOnOneLine)
     differences(surface(bare, 0), surface(single, 0), &singleInk);
     EXPECT_GT(doubledInk, singleInk);
 
-    const RECT cut = differences(surface(bare, 0), surface(longer, 0));
+    const Dib plainFace = surface(bare, 0);
+    const Dib cutFace = surface(longer, 0);
+    const RECT cut = differences(plainFace, cutFace);
     EXPECT_GE(cut.left, 2);
     EXPECT_LE(cut.right, kW - 3);
     EXPECT_LE(cut.bottom - cut.top, 16) << "one line";
+    // It ends in an ellipsis: three dots low on the line, after a letter.
+    std::vector<int> runTops; // the highest ink row of each run of ink columns
+    bool inRun = false;
+    for (int x = cut.left; x <= cut.right; ++x) {
+        int top = kH;
+        for (int y = cut.top; y <= cut.bottom; ++y)
+            if (plainFace.pixel(x, y) != cutFace.pixel(x, y))
+                top = std::min(top, y);
+        if (top < kH && !inRun)
+            runTops.push_back(top);
+        else if (top < kH)
+            runTops.back() = std::min(runTops.back(), top);
+        inRun = top < kH;
+    }
+    ASSERT_GE(runTops.size(), 4u);
+    for (size_t i = runTops.size() - 3; i < runTops.size(); ++i)
+        EXPECT_GE(runTops[i], cut.bottom - 2) << "a dot";
+    EXPECT_LT(runTops[runTops.size() - 4], cut.bottom - 4) << "a letter before the dots";
 }
 
 TEST_F(Faces, FocusBoxIsOnEverySurfaceExactlyWhileFocused)
