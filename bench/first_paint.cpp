@@ -20,8 +20,9 @@ struct Handle {
 };
 
 struct ChildTimes {
-    double form = 0;
-    double button = 0;
+    double entered = 0;
+    double built = 0;
+    double painted = 0;
     bool ok = false;
 };
 
@@ -71,9 +72,13 @@ ChildTimes runChild(const std::wstring& variant)
     while (ReadFile(readEnd.h, buffer, sizeof(buffer), &got, nullptr) && got > 0)
         output.append(buffer, got);
     WaitForSingleObject(process.hProcess, 30000);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
 
+    // A child whose button still waited for its paint does not count.
     ChildTimes times;
-    times.ok = std::sscanf(output.c_str(), "%lf %lf", &times.form, &times.button) == 2;
+    times.ok = exitCode == 0
+        && std::sscanf(output.c_str(), "%lf %lf %lf", &times.entered, &times.built, &times.painted) == 3;
     return times;
 }
 
@@ -81,23 +86,35 @@ ChildTimes runChild(const std::wstring& variant)
 
 StartupFigures measureStartup(int runs)
 {
-    std::vector<double> skinnedForm, skinnedButton, plainForm, plainButton;
-    runChild(L"plain"); // the first start of the image also loads the libraries from disk
+    struct Series {
+        std::vector<double> painted, entered, built, shown;
+        void add(const ChildTimes& t)
+        {
+            painted.push_back(t.painted);
+            entered.push_back(t.entered);
+            built.push_back(t.built - t.entered);
+            shown.push_back(t.painted - t.built);
+        }
+    } skinned, plain;
+    runChild(L"plain"); // the first start also brings the program's pages into memory
     for (int i = 0; i < runs; ++i) {
-        const ChildTimes skinned = runChild(L"skinned");
-        const ChildTimes plain = runChild(L"plain");
-        if (skinned.ok && plain.ok) {
-            skinnedForm.push_back(skinned.form);
-            skinnedButton.push_back(skinned.button);
-            plainForm.push_back(plain.form);
-            plainButton.push_back(plain.button);
+        const ChildTimes a = runChild(L"skinned");
+        const ChildTimes b = runChild(L"plain");
+        if (a.ok && b.ok) {
+            skinned.add(a);
+            plain.add(b);
         }
     }
-    return {{summarise(skinnedForm), summarise(plainForm)}, {summarise(skinnedButton), summarise(plainButton)}};
+    const auto pair = [](const std::vector<double>& a, const std::vector<double>& b) {
+        return Pair{summarise(a), summarise(b)};
+    };
+    return {pair(skinned.painted, plain.painted), pair(skinned.entered, plain.entered),
+            pair(skinned.built, plain.built), pair(skinned.shown, plain.shown)};
 }
 
 int runFirstPaintChild(std::wstring_view variant, std::wstring_view startTicks)
 {
+    const long long entered = ticks();
     const long long start = std::stoll(std::wstring(startTicks));
     NoLauncher launcher;
     // Form1 starts the skin engine on load; the plain form is the same
@@ -112,28 +129,15 @@ int runFirstPaintChild(std::wstring_view variant, std::wstring_view startTicks)
         plain = std::make_unique<quillmend::Form>(quillmend::form1Description());
         form = plain.get();
     }
-    HWND button = form->window(L"Command2");
-
-    // show() ends with UpdateWindow: the form's own paint is done when it returns.
+    const long long built = ticks();
+    // show() ends with UpdateWindow, which paints the form and every control
+    // below it before it returns.
     form->show();
-    const long long formPainted = ticks();
-    // A button painted before show() returned has nothing left to paint.
-    long long buttonPainted = GetUpdateRect(button, nullptr, FALSE) ? 0 : formPainted;
-    const DWORD deadline = GetTickCount() + 10000;
-    while (!buttonPainted && GetTickCount() < deadline) {
-        MSG msg;
-        if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-            continue;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-        if (msg.message == WM_PAINT && msg.hwnd == button)
-            buttonPainted = ticks();
-    }
-    std::printf("%.0f %.0f\n", ticksToNs(formPainted - start), ticksToNs(buttonPainted - start));
+    const long long painted = ticks();
+    const bool allPainted = !GetUpdateRect(form->window(L"Command2"), nullptr, FALSE);
+    std::printf("%.0f %.0f %.0f\n", ticksToNs(entered - start), ticksToNs(built - start), ticksToNs(painted - start));
     std::fflush(stdout);
-    return buttonPainted ? 0 : 1;
+    return allPainted ? 0 : 1;
 }
 
 } // namespace bench

@@ -10,16 +10,20 @@ namespace bench {
 
 inline constexpr std::wstring_view kFirstPaintSwitch = L"--first-paint";
 
+// Skinned child against unskinned child, in nanoseconds.
 struct StartupFigures {
-    Pair formPainted;   // the form's own first WM_PAINT has returned
-    Pair buttonPainted; // so has the first push button's
+    Pair painted; // process start until the form and its controls have painted once
+    Pair entered; // process start until the program's own code runs
+    Pair built;   // building the form, hidden
+    Pair shown;   // show(): the load handler, then the first paint
 };
 
 // Parent side: starts `runs` children of each kind, alternating.
 StartupFigures measureStartup(int runs);
 
 // Child side, for "--first-paint skinned|plain <ticks at CreateProcess>":
-// prints the two times in nanoseconds on standard output.
+// prints, in nanoseconds from that tick, when it started, when the form was
+// built and when its first paint was done.
 int runFirstPaintChild(std::wstring_view variant, std::wstring_view startTicks);
 
 } // namespace bench
