@@ -182,7 +182,7 @@ void measureImageSet(Results& results)
 
     results.parts.push_back(partRow("CreateDCW(\"DISPLAY\") + DeleteDC", "µs", sample([] {
         const skin::UniqueDc display(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
-    }), "every memory surface, and every drawImagePart call, makes one"));
+    }), "a new display context, for comparison with the screen's below, which memory surfaces use"));
     results.parts.push_back(partRow("GetDC(nullptr) + ReleaseDC", "µs", sample([] {
         const skin::ClientDc screen(nullptr);
     }), "the screen's context, for comparison"));
