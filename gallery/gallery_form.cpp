@@ -112,10 +112,14 @@ void prepare(quillmend::Form& form)
 
 } // namespace
 
-std::unique_ptr<quillmend::Form> createGallery()
+std::unique_ptr<quillmend::Form> createGallery(GallerySkin skin)
 {
     auto form = std::make_unique<quillmend::Form>(kGallery);
     quillmend::Form* raw = form.get();
+    if (skin == GallerySkin::off) {
+        form->onLoad([raw] { prepare(*raw); });
+        return form;
+    }
     form->onLoad([raw] {
         prepare(*raw);
         skin::startSkinEngine(raw->hwnd());
