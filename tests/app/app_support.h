@@ -54,12 +54,8 @@ inline std::wstring textOf(HWND hwnd, bool className = false)
     className ? GetClassNameW(hwnd, buffer, 1024) : GetWindowTextW(hwnd, buffer, 1024);
     return buffer;
 }
-inline LOGFONTW fontOf(HWND hwnd)
-{
-    LOGFONTW lf{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)), sizeof lf, &lf);
-    return lf;
-}
+inline HFONT fontHandle(HWND hwnd) { return reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)); }
+inline LOGFONTW fontOf(HWND hwnd) { LOGFONTW lf{}; GetObjectW(fontHandle(hwnd), sizeof lf, &lf); return lf; }
 // Rows of the window, as on screen, with more than `share` of their pixels near `colour`.
 inline int rowsInked(HWND hwnd, COLORREF colour, double share)
 {

@@ -19,11 +19,9 @@ TEST(Resources, RegistryScriptsAreExactUtf16TextAndTheIconHasFourSizes)
         EXPECT_EQ(row.action->intendedValue, static_cast<DWORD>(row.digit - L'0'));
         const auto bytes = customResource(row.id);
         ASSERT_EQ(bytes.size(), 322u);
-        EXPECT_EQ(bytes[0], std::byte{0xFF});
-        EXPECT_EQ(bytes[1], std::byte{0xFE});
-        std::wstring text(160, L'\0');
-        std::memcpy(text.data(), bytes.data() + 2, 320);
-        EXPECT_EQ(text, L"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\"
+        std::wstring text(161, L'\0'); // UTF-16 little-endian: the BOM bytes FF FE read as U+FEFF
+        std::memcpy(text.data(), bytes.data(), 322);
+        EXPECT_EQ(text, L"\uFEFFWindows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\"
                         L"CurrentVersion\\Policies\\Explorer]\r\n\"NoViewContextMenu\"=dword:0000000"
                             + std::wstring(1, row.digit) + L"\r\n\r\n");
     }
@@ -93,12 +91,11 @@ TEST_F(Form1Test, ControlsLookAsDescribedWithEveryGlyphAndTheWindowIsSaved)
                   std::tuple(std::wstring(look.face), LONG(look.fontHeight), LONG(look.weight), look.underline, BYTE(GB2312_CHARSET)));
 
         HDC dc = GetDC(hwnd);
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+        HGDIOBJ old = SelectObject(dc, qmapp::fontHandle(hwnd));
         const int length = static_cast<int>(text.size());
         std::vector<WORD> glyphs(text.size());
         GetGlyphIndicesW(dc, text.c_str(), length, glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
-        for (size_t i = 0; i < text.size(); ++i)
-            EXPECT_NE(glyphs[i], 0xFFFF) << "no glyph for U+" << std::hex << int(text[i]);
+        EXPECT_EQ(std::ranges::count(glyphs, WORD(0xFFFF)), 0) << "characters without a glyph";
         SIZE extent{}; // an auto-size label is exactly as large as its text
         GetTextExtentPoint32W(dc, text.c_str(), length, &extent);
         SelectObject(dc, old);

@@ -35,7 +35,7 @@ TEST(FormRuntime, BuildsEveryGalleryTypeAndRaisesUnloadOnce)
         EXPECT_EQ(qmapp::textOf(hwnd, true), row.className);
         EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)) & (row.style | WS_CHILD), row.style | WS_CHILD);
         EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE)) & row.exStyle, row.exStyle);
-        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)), form.control(row.name)->font.get());
+        EXPECT_EQ(qmapp::fontHandle(hwnd), form.control(row.name)->font.get());
     }
     // The superclasses behave as their bases.
     SendMessageW(form.window(L"Check"), BM_CLICK, 0, 0);
