@@ -3,120 +3,72 @@
 // removed; the shell restart question; launch failures.
 #include "app_support.h"
 
-#include "app/form1.h"
 #include "app/registry_script.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
+#include <fstream>
+#include <iterator>
 
 namespace {
 
 using namespace quillmend;
-using qmapp::BoxAnswer;
-using qmapp::BoxIcon;
+namespace fs = std::filesystem;
 
-std::string resourceBytes(int id)
+void click(Form1& form1, const wchar_t* name) { SendMessageW(form1.form().window(name), BM_CLICK, 0, 0); qmapp::pumpPending(form1.hwnd()); }
+
+void expectBox(const qmapp::BoxSeen& box, HWND owner, std::wstring_view text, const wchar_t* icon, std::vector<int> buttons)
 {
-    const auto bytes = customResource(id);
-    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+    EXPECT_EQ(std::tie(box.owner, box.title, box.text, box.icon, box.buttons),
+              std::tuple(owner, std::wstring(L"提示"), std::wstring(text), LoadIconW(nullptr, icon), buttons));
 }
 
-void click(Form1& form1, const wchar_t* name)
+const wchar_t* buttonOf(const ScriptAction& action) { return &action == &kEnableMenu ? L"Command2" : L"Command3"; }
+
+TEST(RegistryAction, WritesTheScriptFreshImportsItTellsTheTruthAndRemovesIt)
 {
-    SendMessageW(form1.form().window(name), BM_CLICK, 0, 0);
-    qmapp::pumpPending(form1.hwnd());
-}
-
-void expectBox(const qmapp::BoxSeen& box, HWND owner, std::wstring_view text, BoxIcon icon)
-{
-    EXPECT_EQ(box.className, L"#32770");
-    EXPECT_EQ(box.owner, owner);
-    EXPECT_EQ(box.title, L"提示");
-    EXPECT_EQ(box.text, text);
-    EXPECT_EQ(box.icon, icon);
-}
-
-struct ActionRow {
-    const wchar_t* button;
-    const ScriptAction* action;
-};
-
-const ActionRow kActionRows[] = {{L"Command2", &kEnableMenu}, {L"Command3", &kDisableMenu}};
-
-TEST(RegistryAction, WritesTheScriptFreshOverAStaleFileImportsItAndRemovesIt)
-{
-    for (const ActionRow& row : kActionRows) {
-        SCOPED_TRACE(testing::Message() << row.button);
+    using enum ScriptOutcome;
+    struct Row { const char* name; const ScriptAction* action; LaunchResult launch; ScriptOutcome outcome; };
+    const Row rows[] = {
+        {"enable", &kEnableMenu, LaunchResult::finished, changed},
+        {"disable", &kDisableMenu, LaunchResult::finished, changed},
+        {"unwritable script location", &kDisableMenu, LaunchResult::finished, notWritten},
+        {"registry editor cannot start", &kDisableMenu, LaunchResult::notStarted, editorNotStarted},
+        {"registry editor does not finish", &kDisableMenu, LaunchResult::timedOut, editorUnfinished},
+        {"value unchanged", &kDisableMenu, LaunchResult::finished, valueUnchanged},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
         const ScriptAction& action = *row.action;
-        const std::wstring dir = qmapp::freshTempDirectory(L"qm-actions");
-        const std::wstring path = dir + L"\\" + std::wstring(action.fileName);
-        {
-            HANDLE stale = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-            DWORD written = 0;
-            WriteFile(stale, "stale", 5, &written, nullptr);
-            CloseHandle(stale);
-        }
+        const bool ok = row.outcome == changed, written = row.outcome != notWritten;
+        const fs::path fresh = qmapp::freshTempDirectory(L"qm-actions"), dir = written ? fresh : fresh / L"missing";
+        const fs::path path = dir / action.fileName;
+        std::ofstream(path) << "stale";
         qmapp::setPolicy(1 - action.intendedValue);
-
         qmapp::RecordingLauncher launcher;
+        launcher.result = row.launch;
         std::string imported;
-        launcher.onLaunch = [&](const std::wstring&) {
-            imported = qmapp::readFile(path);
-            qmapp::setPolicy(action.intendedValue); // what the registry editor would do
+        launcher.onLaunch = [&] {
+            std::ifstream file(path, std::ios::binary);
+            imported.assign(std::istreambuf_iterator<char>(file), {});
+            if (ok)
+                qmapp::setPolicy(action.intendedValue); // what the registry editor would do
         };
         Form1 form1(launcher, dir);
-        qmapp::BoxWatcher watcher({BoxAnswer::ok});
+        qmapp::BoxWatcher watcher({IDOK});
         bool scriptWhileBoxUp = false;
-        watcher.onBox = [&](const qmapp::BoxSeen&) { scriptWhileBoxUp = qmapp::fileExists(path); };
-        click(form1, row.button);
+        watcher.onBox = [&] { scriptWhileBoxUp = fs::exists(path); };
+        click(form1, buttonOf(action));
 
-        ASSERT_EQ(launcher.launches.size(), 1u);
-        EXPECT_EQ(launcher.launches[0].commandLine, L"regedit /s \"" + path + L"\"");
-        EXPECT_EQ(launcher.launches[0].mode, WindowMode::hidden);
-        EXPECT_EQ(launcher.launches[0].wait, std::optional<DWORD>(30'000));
-        EXPECT_EQ(imported, resourceBytes(action.resourceId));
+        const std::vector<qmapp::Launch> import{{L"regedit /s \"" + path.wstring() + L"\"", WindowMode::hidden, 30'000}};
+        EXPECT_EQ(launcher.launches, written ? import : std::vector<qmapp::Launch>{});
+        const auto bytes = customResource(action.resourceId);
+        EXPECT_EQ(imported, written ? std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()) : "");
+        EXPECT_EQ(scriptWhileBoxUp, written);
         ASSERT_EQ(watcher.boxes.size(), 1u);
-        expectBox(watcher.boxes[0], form1.hwnd(), action.successMessage, BoxIcon::information);
-        EXPECT_TRUE(watcher.boxes[0].hasOk);
-        EXPECT_FALSE(watcher.boxes[0].hasYes);
-        EXPECT_TRUE(scriptWhileBoxUp);
-        EXPECT_FALSE(qmapp::fileExists(path));
-    }
-}
-
-struct FailureRow {
-    const char* name;
-    bool unwritableDirectory;
-    LaunchResult launchResult;
-    ScriptOutcome outcome;
-};
-
-TEST(RegistryAction, FailuresAreToldAsFailuresAndLeaveNoScript)
-{
-    const FailureRow rows[] = {
-        {"unwritable script location", true, LaunchResult::finished, ScriptOutcome::notWritten},
-        {"registry editor cannot start", false, LaunchResult::notStarted, ScriptOutcome::editorNotStarted},
-        {"registry editor does not finish", false, LaunchResult::timedOut, ScriptOutcome::editorUnfinished},
-        {"value unchanged", false, LaunchResult::finished, ScriptOutcome::valueUnchanged},
-    };
-    for (const FailureRow& row : rows) {
-        SCOPED_TRACE(row.name);
-        qmapp::setPolicy(0);
-        const std::wstring dir = row.unwritableDirectory ? qmapp::freshTempDirectory(L"qm-actions") + L"\\missing"
-                                                         : qmapp::freshTempDirectory(L"qm-actions");
-        qmapp::RecordingLauncher launcher;
-        launcher.result = row.launchResult;
-        Form1 form1(launcher, dir);
-        qmapp::BoxWatcher watcher({BoxAnswer::ok});
-        click(form1, L"Command3");
-
-        EXPECT_EQ(launcher.launches.size(), row.unwritableDirectory ? 0u : 1u);
-        ASSERT_EQ(watcher.boxes.size(), 1u);
-        expectBox(watcher.boxes[0], form1.hwnd(), outcomeMessage(row.outcome, kDisableMenu), BoxIcon::error);
-        EXPECT_NE(watcher.boxes[0].text, kDisableMenu.successMessage);
-        EXPECT_FALSE(qmapp::fileExists(dir + L"\\Nqor.reg"));
-        EXPECT_EQ(readContextMenuPolicy(), std::optional<DWORD>(0));
+        expectBox(watcher.boxes[0], form1.hwnd(), ok ? action.successMessage : outcomeMessage(row.outcome, action),
+                  ok ? IDI_INFORMATION : IDI_ERROR, {IDOK});
+        EXPECT_TRUE(ok || watcher.boxes[0].text != action.successMessage) << "a failure told as success";
+        EXPECT_FALSE(fs::exists(path));
+        EXPECT_EQ(readContextMenuPolicy(), std::optional<DWORD>(ok ? action.intendedValue : 1 - action.intendedValue));
     }
 }
 
@@ -125,69 +77,39 @@ TEST(RegistryAction, EndToEndWithTheRealRegistryEditor)
     ProcessLauncher launcher;
     Form1 form1(launcher);
     qmapp::setPolicy(std::nullopt);
-    const ActionRow rows[] = {{L"Command3", &kDisableMenu}, {L"Command2", &kEnableMenu}};
-    for (const ActionRow& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.button);
-        qmapp::BoxWatcher watcher({BoxAnswer::ok});
-        click(form1, row.button);
+    for (const ScriptAction* action : {&kDisableMenu, &kEnableMenu}) {
+        SCOPED_TRACE(action->resourceId);
+        qmapp::BoxWatcher watcher({IDOK});
+        click(form1, buttonOf(*action));
         ASSERT_EQ(watcher.boxes.size(), 1u);
-        expectBox(watcher.boxes[0], form1.hwnd(), row.action->successMessage, BoxIcon::information);
-        EXPECT_EQ(readContextMenuPolicy(), std::optional<DWORD>(row.action->intendedValue));
-        EXPECT_FALSE(qmapp::fileExists(systemDirectory() + L"\\" + std::wstring(row.action->fileName)));
+        expectBox(watcher.boxes[0], form1.hwnd(), action->successMessage, IDI_INFORMATION, {IDOK});
+        EXPECT_EQ(readContextMenuPolicy(), std::optional<DWORD>(action->intendedValue));
+        EXPECT_FALSE(fs::exists(systemDirectory() + L"\\" + std::wstring(action->fileName)));
     }
 }
 
-struct RestartRow {
-    const char* name;
-    BoxAnswer answer;
-    size_t launches;
-};
-
-TEST(ShellRestart, OnlyYesRestartsTheShell)
+TEST(ShellRestart, OnlyYesRestartsTheShellAndAFailedStartIsTold)
 {
-    const RestartRow rows[] = {{"Yes", BoxAnswer::yes, 1}, {"No", BoxAnswer::no, 0}, {"closed", BoxAnswer::close, 0}};
-    for (const RestartRow& row : rows) {
-        SCOPED_TRACE(row.name);
+    struct Row { int answer; LaunchResult result; };
+    for (const Row& row : {Row{IDYES, LaunchResult::started}, Row{IDNO, LaunchResult::started},
+                           Row{IDCLOSE, LaunchResult::started}, Row{IDYES, LaunchResult::notStarted}}) {
+        SCOPED_TRACE(testing::Message() << row.answer << (row.result == LaunchResult::started ? "" : " cannot start"));
         qmapp::RecordingLauncher launcher;
+        launcher.result = row.result;
         Form1 form1(launcher, qmapp::freshTempDirectory(L"qm-actions"));
-        qmapp::BoxWatcher watcher({row.answer});
+        qmapp::BoxWatcher watcher({row.answer, IDOK});
         click(form1, L"Command1");
 
-        ASSERT_EQ(watcher.boxes.size(), 1u);
-        const qmapp::BoxSeen& box = watcher.boxes[0];
-        expectBox(box, form1.hwnd(), L"      刷新前请先保存好数据或者关闭其他已打开的程序后再进行,以免造成不必要的损失！",
-                  BoxIcon::information);
-        EXPECT_TRUE(box.hasYes && box.hasNo);
-        EXPECT_EQ(box.defaultButton, IDNO);
-        ASSERT_EQ(launcher.launches.size(), row.launches);
-        if (row.launches) {
-            EXPECT_EQ(launcher.launches[0].commandLine, L"cmd /c taskkill /f /im explorer.exe & explorer.exe");
-            EXPECT_EQ(launcher.launches[0].mode, WindowMode::hidden);
-            EXPECT_FALSE(launcher.launches[0].wait.has_value());
-        }
+        const bool failed = row.result == LaunchResult::notStarted;
+        ASSERT_EQ(watcher.boxes.size(), failed ? 2u : 1u);
+        expectBox(watcher.boxes[0], form1.hwnd(), L"      刷新前请先保存好数据或者关闭其他已打开的程序后再进行,以免造成不必要的损失！",
+                  IDI_INFORMATION, {IDYES, IDNO});
+        EXPECT_EQ(watcher.boxes[0].focused, IDNO);
+        if (failed)
+            expectBox(watcher.boxes[1], form1.hwnd(), kRestartFailed, IDI_ERROR, {IDOK});
+        const std::vector<qmapp::Launch> restart{{L"cmd /c taskkill /f /im explorer.exe & explorer.exe", WindowMode::hidden, std::nullopt}};
+        EXPECT_EQ(launcher.launches, row.answer == IDYES ? restart : std::vector<qmapp::Launch>{});
     }
-}
-
-TEST(LaunchFailure, RestartAndLinkTellTheUser)
-{
-    qmapp::RecordingLauncher launcher;
-    launcher.result = LaunchResult::notStarted;
-    Form1 form1(launcher, qmapp::freshTempDirectory(L"qm-actions"));
-    {
-        qmapp::BoxWatcher watcher({BoxAnswer::yes, BoxAnswer::ok});
-        click(form1, L"Command1");
-        ASSERT_EQ(watcher.boxes.size(), 2u);
-        expectBox(watcher.boxes[1], form1.hwnd(), kRestartFailed, BoxIcon::error);
-    }
-    {
-        qmapp::BoxWatcher watcher({BoxAnswer::ok});
-        HWND link = form1.form().window(L"Label3");
-        SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-        SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-        ASSERT_EQ(watcher.boxes.size(), 1u);
-        expectBox(watcher.boxes[0], form1.hwnd(), kOpenAddressFailed, BoxIcon::error);
-    }
-    EXPECT_EQ(launcher.launches.size(), 2u);
 }
 
 } // namespace

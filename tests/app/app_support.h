@@ -1,89 +1,173 @@
-// Helpers for the application tests: message pumping through the form's
-// keyboard interface, a launcher that records, a watcher that reads and
-// answers message boxes, and the policy value in the test prefix.
+// Helpers for the application tests: pumping through the form's keyboard
+// interface, real input, a launcher that records, a watcher that reads and
+// answers message boxes, the policy value, and a shown Form1.
 #pragma once
 
-#include "app/launcher.h"
+#include "app/form1.h"
+#include "app/registry_script.h"
+#include "support/pixels.h"
 
-#include <windows.h>
+#include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace qmapp {
 
-// Dispatches messages until `done` holds or `limitMs` has passed; waits for
-// new messages in between. Returns `done()`.
-bool pumpUntil(HWND form, const std::function<bool()>& done, DWORD limitMs = 3000);
-// Dispatches everything queued.
-void pumpPending(HWND form);
+// Dispatches messages until `done` holds or `limitMs` has passed; returns `done()`.
+inline bool pumpUntil(HWND form, const std::function<bool()>& done, DWORD limitMs = 3000)
+{
+    const ULONGLONG end = GetTickCount64() + limitMs;
+    for (MSG msg{};;) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            quillmend::dispatchFormMessage(form, msg);
+        const ULONGLONG now = GetTickCount64();
+        if (const bool finished = done(); finished || now >= end)
+            return finished;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+    }
+}
+inline void pumpPending(HWND form) { pumpUntil(form, [] { return true; }, 0); }
 
-// Moves the real cursor to a point of a window's client area.
-void moveCursorTo(HWND hwnd, POINT client);
-void moveCursorToCentre(HWND hwnd);
-void pressKey(WORD key, bool shift = false);
-void clickLeft();
+// The real cursor onto a point of a window's client area (its centre by default).
+inline void moveCursorTo(HWND hwnd, std::optional<POINT> client = std::nullopt)
+{
+    RECT rect{};
+    GetClientRect(hwnd, &rect);
+    POINT point = client.value_or(POINT{rect.right / 2, rect.bottom / 2});
+    ClientToScreen(hwnd, &point);
+    SetCursorPos(point.x, point.y);
+}
+inline void key(WORD vk, DWORD flags = 0) { INPUT in{.type = INPUT_KEYBOARD, .ki = {.wVk = vk, .dwFlags = flags}}; SendInput(1, &in, sizeof in); }
+inline void pressKey(WORD vk) { key(vk); key(vk, KEYEVENTF_KEYUP); }
+inline void mouse(DWORD flags) { INPUT in{.type = INPUT_MOUSE, .mi = {.dwFlags = flags}}; SendInput(1, &in, sizeof in); }
 
-struct Launch {
-    std::wstring commandLine;
-    quillmend::WindowMode mode;
-    std::optional<DWORD> wait;
-};
+// A window's text, or its class name.
+inline std::wstring textOf(HWND hwnd, bool className = false)
+{
+    wchar_t buffer[1024]{};
+    className ? GetClassNameW(hwnd, buffer, 1024) : GetWindowTextW(hwnd, buffer, 1024);
+    return buffer;
+}
+inline HFONT fontHandle(HWND hwnd) { return reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)); }
+inline LOGFONTW fontOf(HWND hwnd) { LOGFONTW lf{}; GetObjectW(fontHandle(hwnd), sizeof lf, &lf); return lf; }
+// Rows of the window, as on screen, with more than `share` of their pixels near `colour`.
+inline int rowsInked(HWND hwnd, COLORREF colour, double share)
+{
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW);
+    const qmtest::Dib pixels = qmtest::captureWindow(hwnd);
+    int rows = 0;
+    for (int y = 0, count = 0; y < pixels.height(); ++y, count = 0) {
+        for (int x = 0; x < pixels.width(); ++x)
+            count += qmtest::colourNear(pixels.pixel(x, y), colour, 8);
+        rows += count > pixels.width() * share;
+    }
+    return rows;
+}
 
-class RecordingLauncher final : public quillmend::Launcher {
-public:
+// A command line, its window, its wait bound.
+using Launch = std::tuple<std::wstring, quillmend::WindowMode, std::optional<DWORD>>;
+
+struct RecordingLauncher final : quillmend::Launcher {
     quillmend::LaunchResult launch(const std::wstring& commandLine, quillmend::WindowMode mode,
-                                   std::optional<DWORD> waitMilliseconds) override;
+                                   std::optional<DWORD> wait) override
+    {
+        launches.emplace_back(commandLine, mode, wait);
+        if (onLaunch)
+            onLaunch();
+        return result;
+    }
     std::vector<Launch> launches;
     quillmend::LaunchResult result = quillmend::LaunchResult::finished;
-    std::function<void(const std::wstring&)> onLaunch; // stands in for the child's work
+    std::function<void()> onLaunch; // stands in for the child's work
 };
-
-enum class BoxIcon { none, information, error, other };
-enum class BoxAnswer { ok, yes, no, close };
 
 struct BoxSeen {
-    std::wstring className;
-    HWND owner = nullptr;
-    std::wstring title;
-    std::wstring text;
-    BoxIcon icon = BoxIcon::none;
-    bool hasOk = false;
-    bool hasYes = false;
-    bool hasNo = false;
-    int defaultButton = 0; // the button with the focus once the box is up
+    HWND owner;
+    std::wstring title, text;
+    HICON icon = nullptr;
+    std::vector<int> buttons{}; // of IDOK, IDYES, IDNO
+    int focused = 0;            // the button with the focus
 };
 
-// Sees every dialog box this thread activates while it lives, records it
-// and answers it with the next of `answers` (the last one repeats).
+// Every 10 ms, also inside a box's own loop, looks for an active "#32770" box
+// of this thread, records it and answers it with the next of `replies` (IDOK,
+// IDYES, IDNO or IDCLOSE; the last repeats).
 class BoxWatcher {
 public:
-    explicit BoxWatcher(std::vector<BoxAnswer> answers);
-    ~BoxWatcher();
-    BoxWatcher(const BoxWatcher&) = delete;
-    BoxWatcher& operator=(const BoxWatcher&) = delete;
-
+    explicit BoxWatcher(std::vector<int> replies) : m_answers(std::move(replies)) { current() = this; }
+    ~BoxWatcher() { KillTimer(nullptr, m_timer); current() = nullptr; }
     std::vector<BoxSeen> boxes;
-    std::function<void(const BoxSeen&)> onBox; // runs while the box is up
+    std::function<void()> onBox;
 
 private:
-    static LRESULT CALLBACK hookProc(int code, WPARAM wParam, LPARAM lParam);
-    static void CALLBACK answerTimerProc(HWND, UINT, UINT_PTR id, DWORD);
-    void seen(HWND box);
-    void answer();
-    HWND m_pending = nullptr;
-    std::vector<BoxAnswer> m_answers;
-    HHOOK m_hook = nullptr;
+    static BoxWatcher*& current() { thread_local BoxWatcher* watcher = nullptr; return watcher; }
+    static void CALLBACK look(HWND, UINT, UINT_PTR, DWORD)
+    {
+        BoxWatcher* w = current();
+        HWND box = GetActiveWindow(), focus = GetFocus();
+        if (!w || box == w->m_answered || textOf(box, true) != L"#32770")
+            return;
+        w->m_answered = box;
+        BoxSeen s{GetWindow(box, GW_OWNER), textOf(box), textOf(GetDlgItem(box, 0xFFFF))};
+        for (HWND c = nullptr; !s.icon && (c = FindWindowExW(box, c, L"Static", nullptr));)
+            s.icon = reinterpret_cast<HICON>(SendMessageW(c, STM_GETICON, 0, 0));
+        for (int id : {IDOK, IDYES, IDNO})
+            if (GetDlgItem(box, id))
+                s.buttons.push_back(id);
+        s.focused = focus && IsChild(box, focus) ? GetDlgCtrlID(focus) : 0;
+        w->boxes.push_back(s);
+        if (w->onBox)
+            w->onBox(); // the box is still up
+        const int reply = w->m_answers[std::min(w->boxes.size(), w->m_answers.size()) - 1];
+        if (reply == IDCLOSE) // the title bar's close; should the box refuse it, No ends it
+            PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0);
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(reply == IDCLOSE ? IDNO : reply, BN_CLICKED), 0);
+    }
+    std::vector<int> m_answers;
+    UINT_PTR m_timer = SetTimer(nullptr, 0, 10, look);
+    HWND m_answered = nullptr;
 };
 
-// NoViewContextMenu in the test prefix's machine registry.
-void setPolicy(std::optional<DWORD> value);
+// NoViewContextMenu in the test prefix's machine registry; nothing deletes it.
+inline void setPolicy(std::optional<DWORD> value)
+{
+    if (value)
+        RegSetKeyValueW(HKEY_LOCAL_MACHINE, quillmend::kPolicyKey, quillmend::kPolicyValue, REG_DWORD, &*value, sizeof(DWORD));
+    else
+        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, quillmend::kPolicyKey, quillmend::kPolicyValue);
+}
 
 // A fresh empty folder under the temporary folder.
-std::wstring freshTempDirectory(const wchar_t* name);
-std::string readFile(const std::wstring& path);
-bool fileExists(const std::wstring& path);
+inline std::filesystem::path freshTempDirectory(const wchar_t* name)
+{
+    const auto dir = std::filesystem::temp_directory_path() / name;
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
+    std::filesystem::create_directories(dir, ignored);
+    return dir;
+}
+
+// Form1 shown in front, the cursor out of its way.
+class ShownForm1 : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetCursorPos(1000, 740);
+        form1.show();
+        SetForegroundWindow(form1.hwnd());
+        pumpPending(form1.hwnd());
+    }
+    HWND control(const wchar_t* name) { return form1.form().window(name); }
+    bool until(const std::function<bool()>& done, DWORD limitMs = 3000) { return pumpUntil(form1.hwnd(), done, limitMs); }
+
+    RecordingLauncher launcher;
+    quillmend::Form1 form1{launcher, freshTempDirectory(L"qm-form1")};
+};
 
 } // namespace qmapp
