@@ -19,20 +19,15 @@ protected:
     HWND combo(DWORD style)
     {
         HWND hwnd = child(L"ComboBox", style | WS_VSCROLL, 10, 10, 100, 200);
+        const auto height = [hwnd] { RECT r{}; GetWindowRect(hwnd, &r); return r.bottom - r.top; };
         SendMessageW(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"one"));
         // The closed height follows the selection field's height; step it until the window is 21 high.
         LRESULT asked = SendMessageW(hwnd, CB_GETITEMHEIGHT, WPARAM(-1), 0);
-        for (int i = 0; i < 4 && height(hwnd) != 21; ++i)
-            SendMessageW(hwnd, CB_SETITEMHEIGHT, WPARAM(-1), asked += 21 - height(hwnd));
-        EXPECT_EQ(height(hwnd), 21);
+        for (int i = 0; i < 4 && height() != 21; ++i)
+            SendMessageW(hwnd, CB_SETITEMHEIGHT, WPARAM(-1), asked += 21 - height());
+        EXPECT_EQ(height(), 21);
         settle(hwnd);
         return hwnd;
-    }
-    static int height(HWND hwnd)
-    {
-        RECT r{};
-        GetWindowRect(hwnd, &r);
-        return r.bottom - r.top;
     }
     // The button painted into a fresh sentinel-filled picture; `state` as the painter leaves it.
     static Dib paintCombo(HWND hwnd, VisualState& state, bool force = true)
@@ -114,66 +109,54 @@ TEST_F(Buttons, EditableComboIsPaintedByTheSkinAlone)
     EXPECT_FALSE(GetUpdateRect(hwnd, &update, FALSE)); // nothing left to paint
 }
 
-bool pinnedMetrics() { return GetSystemMetrics(SM_CXMENUCHECK) == 13 && GetSystemMetrics(SM_CYMENUCHECK) == 13; }
-
-TEST_F(Buttons, CheckBoxSquareMarksAndLooks)
+TEST_F(Buttons, CheckSquaresOptionCirclesAndTheirMarks)
 {
-    if (!pinnedMetrics())
+    if (GetSystemMetrics(SM_CXMENUCHECK) != 13 || GetSystemMetrics(SM_CYMENUCHECK) != 13)
         GTEST_SKIP() << "positions are given for a 13 x 13 check mark";
-    // The square at (0, round((height - 13) / 2)) and the glyph (x, y, w, h; source x, y) centred in it, halves to even.
-    const struct { int height; WPARAM check; VisualState state; bool enabled; int top; COLORREF frame; int glyph[6]; } rows[] = {
-        {17, BST_CHECKED, normal, true, 2, skin::kSkinFrameColour, {2, 2, 9, 8, 0, 0}}, // (13 - 8) / 2 = 2.5 -> 2
-        {17, BST_INDETERMINATE, normal, true, 2, skin::kSkinFrameColour, {3, 3, 7, 7, 1, 9}},
-        {18, BST_CHECKED, normal, true, 2, skin::kSkinFrameColour, {2, 2, 9, 8, 0, 0}}, // 2.5 -> 2
-        {20, BST_CHECKED, normal, true, 4, skin::kSkinFrameColour, {2, 2, 9, 8, 0, 0}}, // 3.5 -> 4
+    constexpr COLORREF skinFrame = skin::kSkinFrameColour, disabled = skin::kDisabledFrameColour, none = 0;
+    const auto mark = skin::markGlyphImage, bubble = skin::optionBubbleImage;
+    // The check box square (in `frame`) at (0, top = round((height - 13) / 2)), halves to even, and image cells
+    // {image, x, y from the top, source x, y, w, h} it shows: the glyph centred in the square, the option circle
+    // from its state's tile with the dot at (4, 4) on it.
+    struct Cell { HDC (*image)() noexcept; int x, y, sx, sy, w, h; };
+    const struct { const wchar_t* cls; DWORD style; int height; WPARAM check; VisualState state; bool enabled; int top;
+                   COLORREF frame; Cell cells[2]; } rows[] = {
+        {kCheckClass, BS_AUTO3STATE, 17, BST_CHECKED, normal, true, 2, skinFrame, {{mark, 2, 2, 0, 0, 9, 8}}}, // 2.5 -> 2
+        {kCheckClass, BS_AUTO3STATE, 17, BST_INDETERMINATE, normal, true, 2, skinFrame, {{mark, 3, 3, 1, 9, 7, 7}}},
+        {kCheckClass, BS_AUTO3STATE, 18, BST_CHECKED, normal, true, 2, skinFrame, {{mark, 2, 2, 0, 0, 9, 8}}}, // 2.5 -> 2
+        {kCheckClass, BS_AUTO3STATE, 20, BST_CHECKED, normal, true, 4, skinFrame, {{mark, 2, 2, 0, 0, 9, 8}}}, // 3.5 -> 4
         // Disabled and checked: the grey mark in the disabled frame, whatever the state asked.
-        {17, BST_CHECKED, pressed, false, 2, skin::kDisabledFrameColour, {2, 2, 9, 8, 9, 0}},
-        {17, BST_CHECKED, hot, false, 2, skin::kDisabledFrameColour, {2, 2, 9, 8, 9, 0}},
-        {17, BST_CHECKED, normal, false, 2, skin::kDisabledFrameColour, {2, 2, 9, 8, 9, 0}},
-        {17, BST_UNCHECKED, pressed, true, 2, skin::kPressedFrameColour, {}},
-        {17, BST_UNCHECKED, hot, true, 2, skin::kSkinFrameColour, {}},
+        {kCheckClass, BS_AUTO3STATE, 17, BST_CHECKED, pressed, false, 2, disabled, {{mark, 2, 2, 9, 0, 9, 8}}},
+        {kCheckClass, BS_AUTO3STATE, 17, BST_CHECKED, hot, false, 2, disabled, {{mark, 2, 2, 9, 0, 9, 8}}},
+        {kCheckClass, BS_AUTO3STATE, 17, BST_CHECKED, normal, false, 2, disabled, {{mark, 2, 2, 9, 0, 9, 8}}},
+        {kCheckClass, BS_AUTO3STATE, 17, BST_UNCHECKED, pressed, true, 2, skin::kPressedFrameColour, {}},
+        {kCheckClass, BS_AUTO3STATE, 17, BST_UNCHECKED, hot, true, 2, skinFrame, {}},
+        {kOptionClass, BS_AUTORADIOBUTTON, 17, BST_CHECKED, normal, true, 2, none, {{bubble, 0, 0, 0, 0, 13, 4}, {mark, 4, 4, 2, 18, 5, 5}}},
+        {kOptionClass, BS_AUTORADIOBUTTON, 17, BST_UNCHECKED, hot, true, 2, none, {{bubble, 0, 0, 0, 13, 13, 13}}},
+        {kOptionClass, BS_AUTORADIOBUTTON, 17, BST_CHECKED, pressed, true, 2, none, {{bubble, 0, 0, 0, 26, 13, 4}, {mark, 4, 4, 2, 18, 5, 5}}},
+        {kOptionClass, BS_AUTORADIOBUTTON, 17, BST_CHECKED, hot, false, 2, none, {{bubble, 0, 0, 0, 39, 13, 4}, {mark, 4, 4, 11, 18, 5, 5}}},
+        {kOptionClass, BS_AUTO3STATE, 17, BST_INDETERMINATE, normal, true, 2, none, {{bubble, 0, 0, 0, 0, 13, 13}}}, // no dot
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << "height " << row.height << ", check " << row.check << ", state "
-                                        << int(row.state) << (row.enabled ? "" : ", disabled"));
-        HWND hwnd = control(kCheckClass, BS_AUTO3STATE, row.height, row.check);
+        SCOPED_TRACE(testing::Message() << "row " << &row - rows);
+        HWND hwnd = control(row.cls, row.style, row.height, row.check);
         EnableWindow(hwnd, row.enabled);
-        EXPECT_EQ(skin::paintCheckBox(hwnd, row.state, true), 1);
+        EXPECT_EQ((row.frame ? skin::paintCheckBox : skin::paintOptionButton)(hwnd, row.state, true), 1);
+        EXPECT_EQ(skin::getState(hwnd), row.state);
         const Dib dib = pixels(hwnd);
+        for (const Cell& c : row.cells)
+            EXPECT_EQ(c.image ? imageMismatches(dib, c.x, row.top + c.y, c.image(), c.sx, c.sy, c.w, c.h) : 0, 0);
+        DestroyWindow(hwnd);
+        if (!row.frame)
+            continue;
         for (auto [x, y] : {std::pair{0, 0}, {12, 0}, {0, 12}, {12, 12}})
             EXPECT_EQ(hex(dib.pixel(x, row.top + y)), hex(row.frame));
         EXPECT_NE(dib.pixel(6, row.top - 1), row.frame);
         EXPECT_NE(dib.pixel(6, row.top + 13), row.frame);
-        const int* g = row.glyph;
-        EXPECT_EQ(g[2] ? imageMismatches(dib, g[0], row.top + g[1], skin::markGlyphImage(), g[4], g[5], g[2], g[3]) : 0, 0);
         if (row.enabled && row.state != normal)
             EXPECT_NE(dib.pixel(6, row.top + 6), skin::kWhite) << "the hot or pressed band";
         else
             EXPECT_EQ(dib.pixel(1, row.top + 1), skin::kWhite) << "no band";
-        DestroyWindow(hwnd);
-    }
-}
-
-TEST_F(Buttons, OptionCircleAndDot)
-{
-    if (!pinnedMetrics())
-        GTEST_SKIP() << "positions are given for a 13 x 13 check mark";
-    // The circle at (0, 2) from the state's bubble tile; the dot (source x; -1 for none) at (4, 6) on top of it.
-    const struct { DWORD style; WPARAM check; VisualState state; bool enabled; int tileY, dotX; } rows[] = {
-        {BS_AUTORADIOBUTTON, BST_CHECKED, normal, true, 0, 2}, {BS_AUTORADIOBUTTON, BST_UNCHECKED, hot, true, 13, -1},
-        {BS_AUTORADIOBUTTON, BST_CHECKED, pressed, true, 26, 2}, {BS_AUTORADIOBUTTON, BST_CHECKED, hot, false, 39, 11},
-        {BS_AUTO3STATE, BST_INDETERMINATE, normal, true, 0, -1}, // the third check value shows no dot
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << "check " << row.check << ", state " << int(row.state) << ", " << row.enabled);
-        HWND hwnd = control(kOptionClass, row.style, 17, row.check);
-        EnableWindow(hwnd, row.enabled);
-        EXPECT_EQ(skin::paintOptionButton(hwnd, row.state, true), 1);
-        const Dib dib = pixels(hwnd);
-        EXPECT_EQ(imageMismatches(dib, 0, 2, skin::optionBubbleImage(), 0, row.tileY, 13, row.dotX < 0 ? 13 : 4), 0);
-        EXPECT_EQ(row.dotX < 0 ? 0 : imageMismatches(dib, 4, 6, skin::markGlyphImage(), row.dotX, 18, 5, 5), 0);
-        EXPECT_EQ(skin::getState(hwnd), row.state);
-        DestroyWindow(hwnd);
     }
 }
 
