@@ -142,6 +142,12 @@ int attachWindow(HWND hwnd) noexcept
         return 0;
     if (getProp(hwnd, prop::kProcAddr) != 0)
         return 0;
+    // A window that still runs skinWindowProc but lost its saved procedure
+    // counts as attached: subclassing it again would save skinWindowProc as
+    // its own procedure, and every message would call itself until the stack
+    // ran out.
+    if (GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&skinWindowProc))
+        return 0;
 
     const std::wstring name = lowerClassName(hwnd);
     if (isContainer(name))
