@@ -183,11 +183,12 @@ TEST_F(Faces, FocusBoxIsOnEverySurfaceExactlyWhileFocused)
 TEST_F(Faces, BlendLaysTheStateSurfaceOverWithConstantAlpha)
 {
     HWND b = button(L"Blend");
+    HWND off = button(L"Off");
+    HWND check = button(L"Check", BS_AUTOCHECKBOX);
     skin::startSkinEngine(form.get());
     skin::setState(b, skin::VisualState::hot);
-    Dib hot = surface(b, 1);
-
-    struct Row { int alpha; };
+    const Dib hot = surface(b, 1);
+    auto mix = [](int s, int d, int a) { return (s * a + d * (255 - a) + 127) / 255; };
     for (int alpha : {0, 128, 255}) {
         Dib target(kW, kH);
         skin::setAlpha(b, alpha);
@@ -195,30 +196,23 @@ TEST_F(Faces, BlendLaysTheStateSurfaceOverWithConstantAlpha)
         for (int y = 0; y < kH; ++y)
             for (int x = 0; x < kW; ++x) {
                 const COLORREF s = hot.pixel(x, y);
-                const COLORREF d = kSentinel;
-                auto mix = [&](int sc, int dc) { return (sc * alpha + dc * (255 - alpha) + 127) / 255; };
-                const COLORREF want = RGB(mix(GetRValue(s), GetRValue(d)), mix(GetGValue(s), GetGValue(d)),
-                                          mix(GetBValue(s), GetBValue(d)));
-                ASSERT_TRUE(colourNear(target.pixel(x, y), want, alpha == 128 ? 1 : 0))
-                    << alpha << " at " << x << "," << y << ": " << hex(target.pixel(x, y));
+                const COLORREF want = RGB(mix(GetRValue(s), GetRValue(kSentinel), alpha),
+                                          mix(GetGValue(s), GetGValue(kSentinel), alpha),
+                                          mix(GetBValue(s), GetBValue(kSentinel), alpha));
+                ASSERT_TRUE(colourNear(target.pixel(x, y), want, alpha == 128 ? 1 : 0)) << alpha << " at " << x << "," << y;
             }
     }
-}
 
-TEST_F(Faces, DisabledButtonsShowSurfaceThreeAndOtherButtonTypesAreNeverBlended)
-{
-    HWND b = button(L"Off");
-    HWND check = button(L"Check", BS_AUTOCHECKBOX);
-    skin::startSkinEngine(form.get());
-    EnableWindow(b, FALSE);
-    skin::setState(b, skin::VisualState::hot);
-    skin::setAlpha(b, 255);
-    Dib target(kW, kH);
-    skin::blendButtonFace(b, target.dc());
-    EXPECT_EQ(skin::getState(b), skin::VisualState::disabled);
-    Dib three = surface(b, 3);
-    EXPECT_EQ(differences(three, target).right, -1);
+    // A disabled button shows surface 3 whatever state was asked, and stores it.
+    EnableWindow(off, FALSE);
+    skin::setState(off, skin::VisualState::hot);
+    skin::setAlpha(off, 255);
+    Dib shown(kW, kH);
+    skin::blendButtonFace(off, shown.dc());
+    EXPECT_EQ(skin::getState(off), skin::VisualState::disabled);
+    EXPECT_EQ(differences(surface(off, 3), shown).right, -1);
 
+    // A "Button" that was a check box before attach is never blended.
     skin::setAlpha(check, 255);
     Dib untouched(kW, kH);
     skin::blendButtonFace(check, untouched.dc());
