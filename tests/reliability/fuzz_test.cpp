@@ -43,13 +43,12 @@ unsigned long long envNumber(const char* name, unsigned long long fallback)
     return text && *text ? std::strtoull(text, nullptr, 0) : fallback;
 }
 
-// What is being sent, for the report of a crash or a hang.
+// What is being sent, for the report of a crash or a hang; the seed replays
+// the parameters.
 struct InFlight {
     std::atomic<long> index{-1};
     std::atomic<UINT> msg{0};
     std::atomic<HWND> target{nullptr};
-    std::atomic<WPARAM> wParam{0};
-    std::atomic<LPARAM> lParam{0};
     unsigned long long seed = 0;
 } g_inFlight;
 
@@ -57,10 +56,8 @@ void reportInFlight(const char* what)
 {
     wchar_t name[64]{};
     GetClassNameW(g_inFlight.target.load(), name, 64);
-    std::fprintf(stderr, "fuzz %s at message %ld (0x%04X, %llX, %llX to %ls), seed 0x%llX\n", what,
-                 g_inFlight.index.load(), g_inFlight.msg.load(),
-                 static_cast<unsigned long long>(g_inFlight.wParam.load()),
-                 static_cast<unsigned long long>(g_inFlight.lParam.load()), name, g_inFlight.seed);
+    std::fprintf(stderr, "fuzz %s at message %ld (0x%04X to %ls), seed 0x%llX\n", what, g_inFlight.index.load(),
+                 g_inFlight.msg.load(), name, g_inFlight.seed);
     std::fflush(stderr);
 }
 
@@ -167,8 +164,6 @@ long fuzz(HWND form, const std::vector<HWND>& others, unsigned long long seed, l
         }
         g_inFlight.msg = msg;
         g_inFlight.target = target;
-        g_inFlight.wParam = wParam;
-        g_inFlight.lParam = lParam;
         g_inFlight.index = sent;
         SendMessageW(target, msg, wParam, lParam);
         if (sent % 64 == 63 && (pumpBounded(256), GetTickCount() - start > kTimeBudgetMs))
