@@ -1,14 +1,9 @@
 // Controls of absurd sizes and captions, each kind the skin paints: nothing
 // crashes, nothing is drawn outside the window, no handle is left behind.
-#include "kinds_form.h"
+#include "reliability.h"
 
 #include "app/form_classes.h"
-#include "skin/core/engine.h"
-#include "support/gdi_count.h"
 #include "support/pixels.h"
-#include "support/user_count.h"
-
-#include <gtest/gtest.h>
 
 #include <commctrl.h>
 
@@ -18,27 +13,30 @@ using namespace qmtest;
 
 namespace {
 
+enum class Fill { none, combo, list, header, progress };
+
 struct Kind {
     const char* name;
     const wchar_t* className;
     DWORD style;
+    Fill fill;
     DWORD exStyle = 0;
 };
 
 const Kind kKinds[] = {
-    {"push button", L"Button", BS_PUSHBUTTON},
-    {"check box", L"ThunderRT6CheckBox", BS_AUTOCHECKBOX},
-    {"option button", L"ThunderRT6OptionButton", BS_AUTORADIOBUTTON},
-    {"drop-down list", L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL},
-    {"drop-down combo", L"ComboBox", CBS_DROPDOWN | WS_VSCROLL},
-    {"simple combo", L"ComboBox", CBS_SIMPLE | CBS_NOINTEGRALHEIGHT},
-    {"drive list", L"ThunderRT6DriveListBox", CBS_DROPDOWNLIST | WS_VSCROLL},
-    {"data list", L"DataListWndClass", 0, WS_EX_CLIENTEDGE},
-    {"grid", L"ApexGridOleDB32", WS_BORDER},
-    {"progress bar", L"ProgressBar20WndClass", WS_BORDER},
-    {"vertical progress bar", L"ProgressBar20WndClass", WS_BORDER | PBS_VERTICAL | PBS_SMOOTH},
-    {"header", L"SysHeader32", HDS_HORZ | HDS_BUTTONS},
-    {"list box", L"ListBox", WS_VSCROLL, WS_EX_CLIENTEDGE},
+    {"push button", L"Button", BS_PUSHBUTTON, Fill::none},
+    {"check box", L"ThunderRT6CheckBox", BS_AUTOCHECKBOX, Fill::none},
+    {"option button", L"ThunderRT6OptionButton", BS_AUTORADIOBUTTON, Fill::none},
+    {"drop-down list", L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL, Fill::combo},
+    {"drop-down combo", L"ComboBox", CBS_DROPDOWN | WS_VSCROLL, Fill::combo},
+    {"simple combo", L"ComboBox", CBS_SIMPLE | CBS_NOINTEGRALHEIGHT, Fill::combo},
+    {"drive list", L"ThunderRT6DriveListBox", CBS_DROPDOWNLIST | WS_VSCROLL, Fill::combo},
+    {"data list", L"DataListWndClass", 0, Fill::list, WS_EX_CLIENTEDGE},
+    {"grid", L"ApexGridOleDB32", WS_BORDER, Fill::list},
+    {"progress bar", L"ProgressBar20WndClass", WS_BORDER, Fill::progress},
+    {"vertical progress bar", L"ProgressBar20WndClass", WS_BORDER | PBS_VERTICAL | PBS_SMOOTH, Fill::progress},
+    {"header", L"SysHeader32", HDS_HORZ | HDS_BUTTONS, Fill::header},
+    {"list box", L"ListBox", WS_VSCROLL, Fill::list, WS_EX_CLIENTEDGE},
 };
 
 const std::wstring kCaptions[] = {
@@ -48,36 +46,26 @@ const std::wstring kCaptions[] = {
     L"中文 Latin 😀👍🏽 עברית العربية &x",
 };
 
-constexpr int kSizes[] = {0, 1, 5, 4000};
-constexpr POINT kPlace{60, 60};
-constexpr int kParentSize = 160;
-
-bool isCombo(const Kind& kind) { return std::wstring_view(kind.className).find(L"Combo") != std::wstring_view::npos
-                                        || std::wstring_view(kind.className) == L"ThunderRT6DriveListBox"; }
-
 // Gives the control its caption where it shows one: window text, combo and
 // list items, header items.
 HWND makeControl(HWND parent, const Kind& kind, int size, const std::wstring& caption)
 {
-    HWND control = CreateWindowExW(kind.exStyle, kind.className, caption.c_str(), WS_CHILD | WS_VISIBLE | kind.style,
-                                   kPlace.x, kPlace.y, size, size, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND control = makeChild(parent, kind.className, caption.c_str(), kind.style, 60, 60, size, size, kind.exStyle);
     const auto text = reinterpret_cast<LPARAM>(caption.c_str());
-    if (isCombo(kind)) {
+    switch (kind.fill) {
+    case Fill::combo:
         SendMessageW(control, CB_ADDSTRING, 0, text);
         SendMessageW(control, CB_SETCURSEL, 0, 0);
-    } else if (std::wstring_view(kind.className) == L"SysHeader32") {
+        break;
+    case Fill::list: SendMessageW(control, LB_ADDSTRING, 0, text); break;
+    case Fill::progress: SendMessageW(control, PBM_SETPOS, 60, 0); break;
+    case Fill::header:
         for (int i = 0; i < 2; ++i) {
-            HDITEMW item{};
-            item.mask = HDI_WIDTH | HDI_TEXT;
-            item.cxy = size / 2 + 1;
-            item.pszText = const_cast<wchar_t*>(caption.c_str());
-            SendMessageW(control, HDM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+            HDITEMW item{HDI_WIDTH | HDI_TEXT, size / 2 + 1, const_cast<wchar_t*>(caption.c_str())};
+            SendMessageW(control, HDM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
         }
-    } else if (std::wstring_view(kind.className).find(L"List") != std::wstring_view::npos
-               || std::wstring_view(kind.className) == L"ApexGridOleDB32") {
-        SendMessageW(control, LB_ADDSTRING, 0, text);
-    } else if (std::wstring_view(kind.className) == L"ProgressBar20WndClass") {
-        SendMessageW(control, PBM_SETPOS, 60, 0);
+        break;
+    case Fill::none: break;
     }
     return control;
 }
@@ -91,7 +79,7 @@ void exercise(HWND control, const Kind& kind, int size)
     UpdateWindow(control);
     for (LPARAM point : {MAKELPARAM(size / 2, size / 2), MAKELPARAM(-50, -50), MAKELPARAM(size + 50, 5)}) {
         SendMessageW(control, WM_MOUSEMOVE, 0, point);
-        if (!isCombo(kind)) {
+        if (kind.fill != Fill::combo) {
             SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, point);
             SendMessageW(control, WM_MOUSEMOVE, MK_LBUTTON, point);
             SendMessageW(control, WM_LBUTTONUP, 0, point);
@@ -115,10 +103,9 @@ void exercise(HWND control, const Kind& kind, int size)
 // (a combo box sets its own height) that are no longer the sentinel colour.
 int paintedOutside(HWND parent, HWND control)
 {
-    RECT client{};
+    RECT client{}, window{};
     GetClientRect(parent, &client);
     MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    RECT window{};
     GetWindowRect(control, &window);
     OffsetRect(&window, -client.left, -client.top);
     const Dib shot = captureScreen(client);
@@ -134,42 +121,34 @@ int paintedOutside(HWND parent, HWND control)
 TEST(Degenerate, AbsurdSizesAndCaptionsStayInsideTheWindowAndLeakNothing)
 {
     quillmend::registerFormClasses();
-    registerSuperclass(L"ThunderRT6DriveListBox", L"ComboBox");
-    registerSuperclass(L"DataListWndClass", L"ListBox");
-    registerSuperclass(L"ApexGridOleDB32", L"ListBox");
-    static const HBRUSH sentinel = CreateSolidBrush(kSentinel); // the class keeps it for the process
-    WNDCLASSEXW wc{sizeof(wc)};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hbrBackground = sentinel;
-    wc.lpszClassName = L"QmSentinel";
-    RegisterClassExW(&wc);
+    registerSuperclasses();
+    registerPlainClass(L"QmSentinel");
     UniqueWindow parent(CreateWindowExW(WS_EX_TOPMOST, L"QmSentinel", L"", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
-                                        500, 400, kParentSize, kParentSize, nullptr, nullptr, nullptr, nullptr));
+                                        500, 400, 160, 160, nullptr, nullptr, nullptr, nullptr));
+    static const HBRUSH sentinel = CreateSolidBrush(kSentinel); // the class keeps it for the process
+    SetClassLongPtrW(parent.get(), GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(sentinel));
+    InvalidateRect(parent.get(), nullptr, TRUE);
     UpdateWindow(parent.get());
 
-    auto run = [&](const Kind& kind, int size, const std::wstring& caption) {
-        HWND control = makeControl(parent.get(), kind, size, caption);
-        ASSERT_NE(control, nullptr);
-        pumpBounded();
-        ASSERT_EQ(skin::startSkinEngine(control), 1);
-        exercise(control, kind, size);
-        EXPECT_EQ(paintedOutside(parent.get(), control), 0);
-        EXPECT_EQ(skin::stopSkinEngine(control), 1);
-        DestroyWindow(control);
-        UpdateWindow(parent.get());
-        pumpBounded();
-    };
     auto everyRow = [&] {
         for (const Kind& kind : kKinds)
-            for (int size : kSizes)
+            for (int size : {0, 1, 5, 4000})
                 for (const std::wstring& caption : kCaptions) {
                     // One caption is enough for the very large window.
                     if (size == 4000 && &caption != &kCaptions[1])
                         continue;
                     SCOPED_TRACE(testing::Message() << kind.name << ", " << size << " x " << size << ", caption of "
                                                     << caption.size() << " characters");
-                    run(kind, size, caption);
+                    HWND control = makeControl(parent.get(), kind, size, caption);
+                    ASSERT_NE(control, nullptr);
+                    pumpBounded();
+                    ASSERT_EQ(skin::startSkinEngine(control), 1);
+                    exercise(control, kind, size);
+                    EXPECT_EQ(paintedOutside(parent.get(), control), 0);
+                    EXPECT_EQ(skin::stopSkinEngine(control), 1);
+                    DestroyWindow(control);
+                    UpdateWindow(parent.get());
+                    pumpBounded();
                 }
     };
     // The system keeps caches of its own (fonts, brushes, list box data)

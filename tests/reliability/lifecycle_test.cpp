@@ -1,15 +1,10 @@
 // Windows that go away at awkward moments: mid-fade, inside their own click,
-// under a message box opened from a timer tick; and the engine stopped when
-// it was never started, or twice.
-#include "kinds_form.h"
+// under a message box opened from a timer tick; the engine stopped when it
+// was never started, or twice; a window whose saved procedure was removed.
+#include "reliability.h"
 
 #include "app/form_classes.h"
-#include "skin/core/engine.h"
-#include "skin/core/properties.h"
 #include "skin/images/skin_images.h"
-#include "skin/input/fade.h"
-
-#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -18,187 +13,134 @@ using namespace skin;
 
 namespace {
 
-std::function<void(HWND control, WORD code)> g_onCommand;
+// What the host form does with a message before its default processing.
+std::function<void(UINT msg, WPARAM wParam, LPARAM lParam)> g_onMessage;
+const LPARAM kAt = MAKELPARAM(5, 5);
 
-LRESULT CALLBACK hostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+// A container window ("ThunderFormDC") whose procedure runs g_onMessage, with
+// a push button and a check box.
+UniqueWindow makeHostWindow()
 {
-    if (msg == WM_COMMAND && lParam && g_onCommand)
-        g_onCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
+    quillmend::registerFormClasses();
+    WNDCLASSEXW wc{sizeof(wc)};
+    wc.lpfnWndProc = [](HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+        if (g_onMessage)
+            g_onMessage(msg, wParam, lParam);
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    };
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = L"ThunderFormDC";
+    RegisterClassExW(&wc);
+    return makeTopLevel(L"ThunderFormDC", 240, 100, L"host");
 }
 
-LPARAM at(int x, int y) { return MAKELPARAM(x, y); }
-
-// A container window ("ThunderFormDC") whose WM_COMMAND runs g_onCommand,
-// with a push button and a check box.
 struct Host {
-    Host()
-    {
-        quillmend::registerFormClasses();
-        WNDCLASSEXW wc{sizeof(wc)};
-        wc.lpfnWndProc = hostProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = L"ThunderFormDC";
-        RegisterClassExW(&wc);
-        window = makeTopLevel(L"ThunderFormDC", 240, 100, L"host");
-        push = makeChild(window.get(), L"Button", L"Push", BS_PUSHBUTTON, 10, 10, 90, 26);
-        check = makeChild(window.get(), L"ThunderRT6CheckBox", L"Check", BS_AUTOCHECKBOX, 10, 50, 90, 17);
-    }
     ~Host()
     {
-        g_onCommand = nullptr;
+        g_onMessage = nullptr;
         window.reset();
         pumpBounded();
     }
     HWND hwnd() const { return window.get(); }
-    UniqueWindow window;
-    HWND push;
-    HWND check;
+    void fadeToEnd() const
+    {
+        for (int i = 0; i < 100 && getProp(push, prop::kTimerId) != 0; ++i)
+            SendMessageW(push, WM_TIMER, kFadeTimerId, 0);
+    }
+    UniqueWindow window = makeHostWindow();
+    HWND push = makeChild(window.get(), L"Button", L"Push", BS_PUSHBUTTON, 10, 10, 90, 26);
+    HWND check = makeChild(window.get(), L"ThunderRT6CheckBox", L"Check", BS_AUTOCHECKBOX, 10, 50, 90, 17);
 };
 
-void click(HWND control)
-{
-    SendMessageW(control, WM_MOUSEMOVE, 0, at(5, 5));
-    SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, at(5, 5));
-    SendMessageW(control, WM_LBUTTONUP, 0, at(5, 5));
-}
-
-void pressSpace(HWND control)
-{
-    SendMessageW(control, WM_KEYDOWN, VK_SPACE, 0);
-    SendMessageW(control, WM_KEYUP, VK_SPACE, 0);
-}
-
 } // namespace
 
-TEST(Lifecycle, WindowDestroyedMidFadeTakesItsTimerAlong)
+TEST(Lifecycle, WindowDestroyedMidFadeOrByItsOwnClickHandler)
 {
-    for (const bool wholeForm : {false, true}) {
-        Host host;
-        ASSERT_EQ(startSkinEngine(host.hwnd()), 1);
-        const int attached = attachedWindowCount();
-        SendMessageW(host.push, WM_MOUSEMOVE, 0, at(5, 5));
-        ASSERT_NE(getProp(host.push, prop::kTimerId), 0);
-        for (int i = 0; i < 10; ++i)
-            SendMessageW(host.push, WM_TIMER, kFadeTimerId, 0);
-
-        DestroyWindow(wholeForm ? host.hwnd() : host.push);
-        EXPECT_EQ(attachedWindowCount(), wholeForm ? 0 : attached - 1);
-        EXPECT_EQ(skinInitialised(), !wholeForm);
-        for (int i = 0; i < 10; ++i)
-            SendMessageW(host.push, WM_TIMER, kFadeTimerId, 0);
-        PostMessageW(host.push, WM_TIMER, kFadeTimerId, 0);
-        EXPECT_TRUE(pumpBounded());
-        if (!wholeForm) {
-            // The rest of the form is still skinned, and comes off whole.
-            SendMessageW(host.check, WM_MOUSEMOVE, 0, at(5, 5));
-            EXPECT_EQ(stopSkinEngine(host.hwnd()), 1);
-        }
-        EXPECT_EQ(attachedWindowCount(), 0);
-    }
+    // A push button or a check box, destroyed from outside in the middle of
+    // its fade, or by the form's handler of its click (by mouse or space
+    // bar); the control alone or the whole form it is on.
+    enum How { midFade, mouse, spaceBar };
+    for (const How how : {midFade, mouse, spaceBar})
+        for (const bool checkBox : {false, true})
+            for (const bool wholeForm : {false, true}) {
+                SCOPED_TRACE(testing::Message() << "how " << how << ", check box " << checkBox << ", whole form "
+                                                << wholeForm);
+                Host host;
+                HWND control = checkBox ? host.check : host.push;
+                ASSERT_EQ(startSkinEngine(host.hwnd()), 1);
+                const int attached = attachedWindowCount();
+                g_onMessage = [&](UINT msg, WPARAM wParam, LPARAM lParam) {
+                    if (msg == WM_COMMAND && reinterpret_cast<HWND>(lParam) == control
+                        && HIWORD(wParam) == BN_CLICKED)
+                        DestroyWindow(wholeForm ? host.hwnd() : control);
+                };
+                if (how == spaceBar)
+                    SetFocus(control);
+                SendMessageW(control, WM_MOUSEMOVE, 0, kAt);
+                if (how == midFade) {
+                    ASSERT_TRUE(checkBox || getProp(control, prop::kTimerId) != 0);
+                    for (int i = 0; i < 10; ++i)
+                        SendMessageW(control, WM_TIMER, kFadeTimerId, 0);
+                    DestroyWindow(wholeForm ? host.hwnd() : control);
+                } else {
+                    const bool key = how == spaceBar;
+                    SendMessageW(control, key ? WM_KEYDOWN : WM_LBUTTONDOWN, key ? VK_SPACE : MK_LBUTTON,
+                                 key ? 0 : kAt);
+                    SendMessageW(control, key ? WM_KEYUP : WM_LBUTTONUP, key ? VK_SPACE : 0, key ? 0 : kAt);
+                }
+                EXPECT_FALSE(IsWindow(control));
+                EXPECT_EQ(attachedWindowCount(), wholeForm ? 0 : attached - 1);
+                EXPECT_EQ(skinInitialised(), !wholeForm);
+                PostMessageW(control, WM_TIMER, kFadeTimerId, 0);
+                EXPECT_TRUE(pumpBounded());
+                if (!wholeForm) {
+                    // The rest of the form is still skinned, and comes off whole.
+                    SendMessageW(checkBox ? host.push : host.check, WM_MOUSEMOVE, 0, kAt);
+                    EXPECT_EQ(stopSkinEngine(host.hwnd()), 1);
+                }
+                EXPECT_EQ(attachedWindowCount(), 0);
+                EXPECT_FALSE(skinInitialised());
+            }
 }
 
-TEST(Lifecycle, WindowDestroyedByItsOwnClickHandler)
-{
-    struct Row {
-        const char* name;
-        bool checkBox;
-        bool byKey;
-        bool wholeForm; // the handler destroys the form the control is on
-    };
-    const Row rows[] = {
-        {"push button, mouse", false, false, false}, {"push button, space bar", false, true, false},
-        {"check box, mouse", true, false, false},    {"check box, space bar", true, true, false},
-        {"push button, whole form", false, false, true}, {"check box, whole form", true, false, true},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        Host host;
-        HWND control = row.checkBox ? host.check : host.push;
-        ASSERT_EQ(startSkinEngine(host.hwnd()), 1);
-        const int attached = attachedWindowCount();
-        g_onCommand = [&](HWND from, WORD code) {
-            if (from == control && code == BN_CLICKED)
-                DestroyWindow(row.wholeForm ? host.hwnd() : control);
-        };
-        if (row.byKey) {
-            SetFocus(control);
-            pressSpace(control);
-        } else {
-            click(control);
-        }
-        EXPECT_FALSE(IsWindow(control));
-        EXPECT_EQ(attachedWindowCount(), row.wholeForm ? 0 : attached - 1);
-        EXPECT_TRUE(pumpBounded());
-        if (!row.wholeForm) {
-            EXPECT_EQ(stopSkinEngine(host.hwnd()), 1);
-        }
-        EXPECT_EQ(attachedWindowCount(), 0);
-        EXPECT_FALSE(skinInitialised());
-    }
-}
-
-namespace {
-
-constexpr UINT_PTR kBoxTimerId = 77;
-WNDPROC g_buttonProc = nullptr;
-int g_boxResult = 0;
-bool g_boxSkinned = false;
-HHOOK g_hook = nullptr;
-
-// The button's own procedure, as a program would have it: one of its timers
-// opens a message box.
-LRESULT CALLBACK boxOnTimerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg == WM_TIMER && wParam == kBoxTimerId) {
-        g_boxResult = MessageBoxW(GetParent(hwnd), L"提示 Tick", L"tick", MB_OK);
-        return 0;
-    }
-    return CallWindowProcW(g_buttonProc, hwnd, msg, wParam, lParam);
-}
-
-// Answers every dialog box as soon as it is activated, and notes whether the
-// skin had attached it by the time it goes.
-LRESULT CALLBACK answerBoxes(int code, WPARAM wParam, LPARAM lParam)
-{
-    const auto hwnd = reinterpret_cast<HWND>(wParam);
-    wchar_t name[16]{};
-    if ((code == HCBT_ACTIVATE || code == HCBT_DESTROYWND) && GetClassNameW(hwnd, name, 16)
-        && std::wstring_view(name) == L"#32770") {
-        if (code == HCBT_ACTIVATE)
-            PostMessageW(hwnd, WM_COMMAND, IDOK, 0);
-        else
-            g_boxSkinned = isAttached(hwnd);
-    }
-    return CallNextHookEx(g_hook, code, wParam, lParam);
-}
-
-} // namespace
-
-TEST(Lifecycle, MessageBoxFromATimerTickOfASkinnedButton)
+TEST(Lifecycle, MessageBoxFromATimerTick)
 {
     Host host;
-    g_buttonProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(host.push, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&boxOnTimerProc)));
     ASSERT_EQ(startSkinEngine(host.hwnd()), 1);
     const int attached = attachedWindowCount();
-    SendMessageW(host.push, WM_MOUSEMOVE, 0, at(5, 5)); // a fade runs meanwhile
-
-    g_hook = SetWindowsHookExW(WH_CBT, answerBoxes, nullptr, GetCurrentThreadId());
-    SendMessageW(host.push, WM_TIMER, kBoxTimerId, 0);
-    UnhookWindowsHookEx(g_hook);
-    EXPECT_EQ(g_boxResult, IDOK);
-    EXPECT_TRUE(g_boxSkinned);
+    SendMessageW(host.push, WM_MOUSEMOVE, 0, kAt); // a fade runs meanwhile
+    int result = 0;
+    g_onMessage = [&](UINT msg, WPARAM wParam, LPARAM) {
+        if (msg == WM_TIMER && wParam == 77)
+            result = MessageBoxW(host.hwnd(), L"提示 Tick", L"tick", MB_OK);
+    };
+    // Answers the box as soon as it is activated, and notes whether the skin
+    // had attached it by the time it goes.
+    static bool boxSkinned = false;
+    HHOOK hook = SetWindowsHookExW(WH_CBT, [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        const auto box = reinterpret_cast<HWND>(wParam);
+        wchar_t name[16]{};
+        if ((code == HCBT_ACTIVATE || code == HCBT_DESTROYWND) && GetClassNameW(box, name, 16)
+            && std::wstring_view(name) == L"#32770") {
+            if (code == HCBT_ACTIVATE)
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+            else
+                boxSkinned = isAttached(box);
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }, nullptr, GetCurrentThreadId());
+    SendMessageW(host.hwnd(), WM_TIMER, 77, 0);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(result, IDOK);
+    EXPECT_TRUE(boxSkinned);
     EXPECT_EQ(attachedWindowCount(), attached);
 
     // The fade goes on to its end, and the skin comes off whole.
-    for (int i = 0; i < 100 && getProp(host.push, prop::kTimerId) != 0; ++i)
-        SendMessageW(host.push, WM_TIMER, kFadeTimerId, 0);
+    host.fadeToEnd();
     EXPECT_EQ(getProp(host.push, prop::kTimerId), 0);
     EXPECT_EQ(stopSkinEngine(host.hwnd()), 1);
     EXPECT_EQ(attachedWindowCount(), 0);
-    EXPECT_EQ(GetWindowLongPtrW(host.push, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&boxOnTimerProc));
 }
 
 TEST(Lifecycle, StopBeforeStartOrTwiceChangesNothing)
@@ -207,20 +149,19 @@ TEST(Lifecycle, StopBeforeStartOrTwiceChangesNothing)
     HWND gone = makeChild(host.hwnd(), L"Button", L"", 0, 0, 0, 10, 10);
     DestroyWindow(gone);
     ASSERT_EQ(attachedWindowCount(), 0);
-    for (HWND hwnd : {host.hwnd(), host.push, static_cast<HWND>(nullptr), gone})
+    for (HWND hwnd : {host.hwnd(), host.push, HWND{}, gone})
         EXPECT_EQ(stopSkinEngine(hwnd), 0);
     EXPECT_FALSE(skinInitialised());
 
-    EXPECT_EQ(startSkinEngine(host.hwnd()), 1);
-    EXPECT_EQ(stopSkinEngine(host.hwnd()), 1);
-    EXPECT_EQ(stopSkinEngine(host.hwnd()), 0);
-    EXPECT_EQ(attachedWindowCount(), 0);
-    EXPECT_FALSE(skinInitialised());
-
-    EXPECT_EQ(startSkinEngine(host.hwnd()), 1);
-    EXPECT_EQ(GetObjectType(buttonFaceImage()), DWORD(OBJ_MEMDC));
-    EXPECT_TRUE(isAttached(host.push));
-    EXPECT_EQ(stopSkinEngine(host.hwnd()), 1);
+    for (int i = 0; i < 2; ++i) { // then it starts and stops as usual, twice
+        EXPECT_EQ(startSkinEngine(host.hwnd()), 1);
+        EXPECT_EQ(GetObjectType(buttonFaceImage()), DWORD(OBJ_MEMDC));
+        EXPECT_TRUE(isAttached(host.push));
+        EXPECT_EQ(stopSkinEngine(host.hwnd()), 1);
+        EXPECT_EQ(stopSkinEngine(host.hwnd()), 0);
+        EXPECT_EQ(attachedWindowCount(), 0);
+        EXPECT_FALSE(skinInitialised());
+    }
 }
 
 TEST(Lifecycle, WindowWhoseSavedProcedureWasRemoved)
@@ -241,7 +182,7 @@ TEST(Lifecycle, WindowWhoseSavedProcedureWasRemoved)
     EXPECT_EQ(attachWindow(host.push), 0);
     SendMessageW(host.hwnd(), WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(host.push));
     EXPECT_EQ(GetPropW(host.push, prop::kProcAddr), nullptr);
-    SendMessageW(host.push, WM_MOUSEMOVE, 0, at(5, 5));
+    SendMessageW(host.push, WM_MOUSEMOVE, 0, kAt);
 
     SetPropW(host.push, prop::kProcAddr, saved);
     EXPECT_EQ(stopSkinEngine(host.hwnd()), 1);

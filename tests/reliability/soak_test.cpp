@@ -1,75 +1,57 @@
 // Soak: the same interaction thousands of times over, and whole forms skinned
 // and unskinned a thousand times, end with as many GDI and USER objects as they
 // began with. The figures are printed.
-#include "kinds_form.h"
+#include "reliability.h"
 
 #include "app/form1.h"
 #include "app/form_classes.h"
 #include "gallery/gallery_form.h"
-#include "skin/core/engine.h"
-#include "skin/core/properties.h"
-#include "skin/input/fade.h"
-#include "support/gdi_count.h"
-#include "support/user_count.h"
-
-#include <gtest/gtest.h>
 
 #include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 using namespace qmtest;
 
 namespace {
 
-struct Objects {
-    int gdi;
-    UserObjects user;
-};
-
-Objects countObjects()
+// Runs `cycles` of `body` between two counts of live objects (the queue
+// pumped before each) and expects them equal.
+void expectNoLeak(const char* what, int cycles, const std::function<void(int)>& body)
 {
     pumpBounded();
-    return {liveGdiObjects(), liveUserObjects()};
-}
-
-void expectSame(const char* what, int cycles, const Objects& before, const Objects& after)
-{
+    const int gdi = liveGdiObjects();
+    const UserObjects user = liveUserObjects();
+    for (int i = 0; i < cycles && !testing::Test::HasFatalFailure(); ++i)
+        body(i);
+    pumpBounded();
+    const int gdiAfter = liveGdiObjects();
+    const UserObjects userAfter = liveUserObjects();
     std::printf("soak %s, %d cycles: GDI objects %d -> %d; USER: windows %d -> %d, properties %d -> %d,"
-                " GetGuiResources %d -> %d\n",
-                what, cycles, before.gdi, after.gdi, before.user.windows, after.user.windows,
-                before.user.properties, after.user.properties, before.user.reported, after.user.reported);
-    EXPECT_EQ(after.gdi, before.gdi) << what;
-    EXPECT_EQ(after.user, before.user) << what;
+                " GetGuiResources %d -> %d\n", what, cycles, gdi, gdiAfter, user.windows, userAfter.windows,
+                user.properties, userAfter.properties, user.reported, userAfter.reported);
+    EXPECT_EQ(gdiAfter, gdi) << what;
+    EXPECT_EQ(userAfter, user) << what;
 }
 
-class NoLauncher final : public quillmend::Launcher {
-public:
-    quillmend::LaunchResult launch(const std::wstring&, quillmend::WindowMode, std::optional<DWORD>) override
-    {
-        return quillmend::LaunchResult::notStarted;
-    }
-};
-
-// Skins and unskins the form `cycles` times, painting it now and then.
-void attachDetachCycles(const char* what, HWND form, int cycles)
+// Skins and unskins the shown form a thousand times, painting it now and then.
+void attachDetachCycles(const char* what, HWND form)
 {
+    pumpBounded();
     ASSERT_EQ(skin::stopSkinEngine(form), 1);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 5; ++i) { // the system's caches fill
         skin::startSkinEngine(form);
         skin::stopSkinEngine(form);
     }
-    const Objects before = countObjects();
-    for (int i = 0; i < cycles; ++i) {
+    expectNoLeak(what, 1000, [form](int i) {
         ASSERT_EQ(skin::startSkinEngine(form), 1);
         if (i % 50 == 0)
             UpdateWindow(form);
         ASSERT_EQ(skin::stopSkinEngine(form), 1);
         ASSERT_EQ(skin::attachedWindowCount(), 0);
-    }
-    expectSame(what, cycles, before, countObjects());
-    skin::startSkinEngine(form);
+    });
 }
 
 } // namespace
@@ -84,81 +66,68 @@ TEST(Soak, HoverPressReleaseLeaveCycles)
     HWND header = makeChild(form.get(), L"SysHeader32", L"", HDS_HORZ | HDS_BUTTONS, 10, 50, 300, 22);
     for (const wchar_t* text : {L"一 One", L"二 Two"}) {
         SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-        HDITEMW item{};
-        item.mask = HDI_WIDTH | HDI_TEXT;
-        item.cxy = 100;
-        item.pszText = const_cast<wchar_t*>(text);
+        HDITEMW item{HDI_WIDTH | HDI_TEXT, 100, const_cast<wchar_t*>(text)};
         SendMessageW(header, HDM_INSERTITEMW, 9, reinterpret_cast<LPARAM>(&item));
     }
     ASSERT_EQ(skin::startSkinEngine(form.get()), 1);
 
-    struct Target {
-        HWND hwnd;
-        LPARAM at;
-    };
-    const Target targets[] = {{push, MAKELPARAM(20, 10)}, {check, MAKELPARAM(5, 8)},
-                              {combo, MAKELPARAM(110, 10)}, {header, MAKELPARAM(150, 10)}};
-    auto cycle = [&](const Target& t) {
-        SendMessageW(t.hwnd, WM_MOUSEMOVE, 0, t.at);
-        SendMessageW(t.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, t.at);
-        SendMessageW(t.hwnd, WM_LBUTTONUP, 0, t.at);
-        SendMessageW(t.hwnd, WM_MOUSELEAVE, 0, 0);
+    const std::pair<HWND, LPARAM> targets[] = {{push, MAKELPARAM(20, 10)}, {check, MAKELPARAM(5, 8)},
+                                               {combo, MAKELPARAM(110, 10)}, {header, MAKELPARAM(150, 10)}};
+    auto cycle = [&](bool pump) {
+        for (auto [hwnd, at] : targets) {
+            SendMessageW(hwnd, WM_MOUSEMOVE, 0, at);
+            SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
+            SendMessageW(hwnd, WM_LBUTTONUP, 0, at);
+            SendMessageW(hwnd, WM_MOUSELEAVE, 0, 0);
+            if (pump)
+                pumpBounded();
+        }
     };
     auto settle = [&] {
         for (int i = 0; i < 100 && skin::getProp(push, skin::prop::kTimerId) != 0; ++i)
             SendMessageW(push, WM_TIMER, skin::kFadeTimerId, 0);
         SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
-        pumpBounded();
     };
-
+    // A few cycles with the queue pumped in between first: the combo box's
+    // list paints while it is down, and is skinned then, as it should be.
+    for (int i = 0; i < 10; ++i)
+        cycle(true);
+    settle();
     // Each cycle paints a dozen times and opens and closes the combo box's
     // list: about 40 ms under Wine. QM_SOAK_CYCLES sets another count.
     const char* asked = std::getenv("QM_SOAK_CYCLES");
     const int cycles = asked && *asked ? std::atoi(asked) : 10000;
-    // A few cycles with the queue pumped in between first: the combo box's
-    // list paints while it is down, and is skinned then, as it should be.
-    for (int i = 0; i < 10; ++i)
-        for (const Target& t : targets) {
-            cycle(t);
-            pumpBounded();
-        }
-    settle();
-    const Objects before = countObjects();
-    for (int i = 0; i < cycles; ++i) {
-        for (const Target& t : targets)
-            cycle(t);
+    expectNoLeak("hover, press, release, leave", cycles, [&](int i) {
+        cycle(false);
         SendMessageW(push, WM_TIMER, skin::kFadeTimerId, 0);
         if (i % 100 == 99)
             pumpBounded();
-    }
-    settle();
-    expectSame("hover, press, release, leave", cycles, before, countObjects());
+        if (i == cycles - 1)
+            settle();
+    });
     EXPECT_EQ(skin::stopSkinEngine(form.get()), 1);
 }
-
-constexpr int kAttachCycles = 1000;
 
 TEST(Soak, AttachAndDetachTheGalleryAThousandTimes)
 {
     auto gallery = gallery::createGallery();
     gallery->show();
-    pumpBounded();
-    attachDetachCycles("gallery attach and detach", gallery->hwnd(), kAttachCycles);
+    attachDetachCycles("gallery attach and detach", gallery->hwnd());
     gallery->unload();
-    detachEverything();
-    EXPECT_EQ(skin::attachedWindowCount(), 0);
 }
 
 TEST(Soak, AttachAndDetachForm1AThousandTimes)
 {
-    NoLauncher launcher;
+    struct : quillmend::Launcher {
+        quillmend::LaunchResult launch(const std::wstring&, quillmend::WindowMode, std::optional<DWORD>) override
+        {
+            return quillmend::LaunchResult::notStarted;
+        }
+    } launcher;
     wchar_t temp[MAX_PATH]{};
     GetTempPathW(MAX_PATH, temp);
     quillmend::Form1 form1(launcher, temp);
     form1.show();
-    pumpBounded();
-    attachDetachCycles("Form1 attach and detach", form1.hwnd(), kAttachCycles);
+    attachDetachCycles("Form1 attach and detach", form1.hwnd());
     form1.form().unload();
-    detachEverything();
-    EXPECT_EQ(skin::attachedWindowCount(), 0);
 }
