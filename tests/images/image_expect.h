@@ -57,15 +57,6 @@ inline void expectPixels(const Dib& image, const Pixels& p, const std::string& w
 
 inline Dib readImage(HDC image, int width, int height) { return captureDc(image, 0, 0, width, height); }
 
-inline bool samePixels(const Dib& a, const Dib& b)
-{
-    bool same = a.width() == b.width() && a.height() == b.height();
-    for (int y = 0; same && y < a.height(); ++y)
-        for (int x = 0; same && x < a.width(); ++x)
-            same = a.pixel(x, y) == b.pixel(x, y);
-    return same;
-}
-
 // Builds the image set for a suite and releases it afterwards.
 class SkinImageTest : public ::testing::Test {
 protected:

@@ -36,13 +36,6 @@ TEST(Focus, FocusChangesRedrawTheFacesAndFadeTheCurrentStateIn)
 {
     InputForm f;
     auto hotSurface = [&] { return captureDc(skin::stateSurface(f.push, 1), 0, 0, 100, 25); };
-    auto differing = [](const Dib& a, const Dib& b) {
-        int n = 0;
-        for (int y = 0; y < a.height(); ++y)
-            for (int x = 0; x < a.width(); ++x)
-                n += a.pixel(x, y) != b.pixel(x, y);
-        return n;
-    };
     SetFocus(f.label);
     const Dib unfocused = hotSurface();
     skin::setState(f.push, skin::VisualState::hot);
@@ -51,11 +44,11 @@ TEST(Focus, FocusChangesRedrawTheFacesAndFadeTheCurrentStateIn)
     EXPECT_EQ(skin::getState(f.push), skin::VisualState::hot);
     EXPECT_EQ(skin::getAlpha(f.push), 0);
     EXPECT_NE(skin::getProp(f.push, skin::prop::kTimerId), 0);
-    EXPECT_GT(differing(hotSurface(), unfocused), 40) << "the focus box is on the hot surface";
+    EXPECT_GT(countDifferences(hotSurface(), unfocused), 40) << "the focus box is on the hot surface";
 
     skin::stopFadeTimer(f.push);
     SetFocus(f.label);
-    EXPECT_EQ(differing(hotSurface(), unfocused), 0) << "and gone again";
+    EXPECT_EQ(countDifferences(hotSurface(), unfocused), 0) << "and gone again";
     EXPECT_NE(skin::getProp(f.push, skin::prop::kTimerId), 0);
 
     // Option buttons are drawn normal on a focus change; check boxes keep theirs.

@@ -63,15 +63,6 @@ inline int imageMismatches(const Dib& dib, int x, int y, HDC image, int sx, int 
     return opaque ? wrong : -1;
 }
 
-inline bool samePixels(const Dib& a, const Dib& b)
-{
-    bool same = a.width() == b.width() && a.height() == b.height();
-    for (int y = 0; same && y < a.height(); ++y)
-        for (int x = 0; same && x < a.width(); ++x)
-            same = a.pixel(x, y) == b.pixel(x, y);
-    return same;
-}
-
 class PaintTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()

@@ -91,6 +91,17 @@ int Dib::countNot(COLORREF colour) const noexcept
     return n;
 }
 
+int countDifferences(const Dib& a, const Dib& b)
+{
+    if (a.width() != b.width() || a.height() != b.height())
+        return -1;
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
+}
+
 Dib captureDc(HDC dc, int x, int y, int width, int height)
 {
     Dib dib(width, height);

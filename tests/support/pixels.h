@@ -40,6 +40,10 @@ private:
     std::uint32_t* m_bits = nullptr;
 };
 
+// How many pixels of two pictures of one size differ; -1 for different sizes.
+int countDifferences(const Dib& a, const Dib& b);
+inline bool samePixels(const Dib& a, const Dib& b) { return countDifferences(a, b) == 0; }
+
 // Copies a screen rectangle into a new Dib.
 Dib captureScreen(const RECT& rect);
 // Copies a window's outer rectangle, as shown on screen.
