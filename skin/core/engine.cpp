@@ -1,6 +1,7 @@
 #include "skin/core/engine.h"
 
 #include "skin/core/button_surfaces.h"
+#include "skin/core/high_contrast.h"
 #include "skin/core/kinds.h"
 #include "skin/core/properties.h"
 #include "skin/core/window_proc.h"
@@ -95,6 +96,7 @@ void windowDetached() noexcept
     g_attachedWindowCount = 0;
     releaseSkinImages();
     g_skinInitialised = false;
+    noWindowAttached();
 }
 
 } // namespace
@@ -119,6 +121,8 @@ bool probeExport(const char* functionName, const wchar_t* libraryName) noexcept
 
 int startSkinEngine(HWND hwnd) noexcept
 {
+    if (leaveToSystemWhileHighContrast(hwnd))
+        return kLeftToSystem;
     if (!g_skinInitialised) {
         g_skinInitialised = true;
         g_trackMouseEventAvailable = probeExport("TrackMouseEvent", L"User32");
@@ -129,7 +133,9 @@ int startSkinEngine(HWND hwnd) noexcept
 
 int stopSkinEngine(HWND hwnd) noexcept
 {
-    return detachWindow(hwnd);
+    const int detached = detachWindow(hwnd);
+    forgetLeftWindow(hwnd);
+    return detached;
 }
 
 int attachWindow(HWND hwnd) noexcept

@@ -5,8 +5,14 @@
 
 namespace skin {
 
+// What startSkinEngine returns while the system's high-contrast mode is on:
+// nothing was attached, and the window is skinned when the mode ends.
+inline constexpr int kLeftToSystem = -1;
+
 // Prepares the engine on its first call (or the first after a full
-// teardown), then attaches the window and everything below it.
+// teardown), then attaches the window and everything below it. While high
+// contrast is on it attaches nothing and returns kLeftToSystem; turning the
+// mode on detaches every skinned window, turning it off skins them again.
 int startSkinEngine(HWND hwnd) noexcept;
 // Detaches the window and everything below it.
 int stopSkinEngine(HWND hwnd) noexcept;
