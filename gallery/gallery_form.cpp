@@ -49,11 +49,14 @@ constexpr quillmend::FormDescription kGallery{
     L"Gallery", kGalleryTitle, px(470), px(330), {L"宋体", 90, false, false, GB2312_CHARSET}, 0, kControls};
 
 // The description gives every combo box the drop-down-list style; the
-// simple and the editable drop-down combo are made here, beside it.
-HWND addCombo(quillmend::Form& form, DWORD style, int x, int y, int height)
+// simple and the editable drop-down combo are made here, beside it, placed
+// in twips like the rest so they grow with the DPI.
+HWND addCombo(quillmend::Form& form, DWORD style, int y, int height)
 {
     HWND combo = CreateWindowExW(0, L"ComboBox", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | style,
-                                 x, y, 140, height, form.hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+                                 form.twipsToPixelsX(px(264)), form.twipsToPixelsY(y), form.twipsToPixelsX(px(140)),
+                                 form.twipsToPixelsY(height), form.hwnd(), nullptr, GetModuleHandleW(nullptr),
+                                 nullptr);
     SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(form.formFont()), FALSE);
     return combo;
 }
@@ -81,10 +84,8 @@ void prepare(quillmend::Form& form)
     EnableWindow(form.window(L"OptionDisabled"), FALSE);
 
     fillCombo(form.window(L"ComboList"), L"第一项");
-    fillCombo(addCombo(form, CBS_DROPDOWN, form.twipsToPixelsX(px(264)), form.twipsToPixelsY(px(50)), 200),
-              L"第二项");
-    fillCombo(addCombo(form, CBS_SIMPLE | CBS_NOINTEGRALHEIGHT, form.twipsToPixelsX(px(264)), form.twipsToPixelsY(px(84)), 90),
-              L"第三项");
+    fillCombo(addCombo(form, CBS_DROPDOWN, px(50), px(200)), L"第二项");
+    fillCombo(addCombo(form, CBS_SIMPLE | CBS_NOINTEGRALHEIGHT, px(84), px(90)), L"第三项");
 
     // Progress is shown out of 30000, whatever range the bar was given.
     for (std::wstring_view name : {L"ProgressHorizontal", L"ProgressVertical"})
@@ -97,7 +98,7 @@ void prepare(quillmend::Form& form)
     for (int i = 0; i < 3; ++i) {
         HDITEMW item{};
         item.mask = HDI_WIDTH | HDI_TEXT;
-        item.cxy = 90;
+        item.cxy = form.twipsToPixelsX(px(90));
         item.pszText = const_cast<wchar_t*>(captions[i]);
         SendMessageW(header, HDM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
     }

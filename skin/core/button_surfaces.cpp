@@ -1,6 +1,7 @@
 #include "skin/core/button_surfaces.h"
 
 #include "skin/core/properties.h"
+#include "skin/images/dpi.h"
 #include "skin/images/gdi.h"
 #include "skin/images/rect.h"
 #include "skin/paint/button_face.h"
@@ -98,8 +99,10 @@ void setRoundedRegion(HWND hwnd) noexcept
 {
     WindowBounds bounds;
     getWindowBounds(hwnd, bounds);
-    // The system owns the region once it is set.
-    HRGN region = CreateRoundRectRgn(0, 0, bounds.width + 1, bounds.height + 1, 3, 3);
+    // The system owns the region once it is set. The corners round with the
+    // DPI, like the faces drawn inside them.
+    const int corner = scaleToDpi(3, windowDpi(hwnd));
+    HRGN region = CreateRoundRectRgn(0, 0, bounds.width + 1, bounds.height + 1, corner, corner);
     if (region && !SetWindowRgn(hwnd, region, TRUE))
         DeleteObject(region);
 }

@@ -1,14 +1,20 @@
 #include "skin/images/skin_images.h"
 
+#include "skin/images/dpi.h"
 #include "skin/images/image_pixels.h"
+#include "skin/images/scale_pixels.h"
 #include "skin/images/surface.h"
+
+#include <memory>
+#include <vector>
 
 namespace skin {
 
 namespace {
 
-// The engine-wide image set, in the order it is built and released.
+// One image set, in the order it is built and released.
 struct ImageSet {
+    int dpi = kBaseDpi;
     Surface buttonFace;
     Surface comboButton;
     Surface markGlyph;
@@ -16,18 +22,65 @@ struct ImageSet {
     Surface headerItem;
 };
 
-ImageSet g_images;
+// The engine-wide sets: the 96-DPI one first, then one for each other DPI a
+// window was drawn at, built the first time it is asked for.
+std::vector<std::unique_ptr<ImageSet>> g_sets;
 
 // Sets every pixel once, row by row from the top, each row left to right. A
 // surface that could not be made stays empty and its image draws nothing.
-template <int W, int H>
-void paintImage(const Surface& surface, const PixelGrid<W, H>& grid) noexcept
+void paintImage(const Surface& surface, const ScaledPixels& image) noexcept
 {
     if (!surface)
         return;
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x)
-            SetPixel(surface.dc(), x, y, grid.at(x, y));
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            SetPixel(surface.dc(), x, y, image.at(x, y));
+}
+
+// Each image scales part by part along the lines between its tiles and
+// glyphs, so no part blurs into its neighbour.
+template <int W, int H>
+Surface buildImage(const PixelGrid<W, H>& grid, Cuts across, Cuts down, int dpi)
+{
+    const ScaledPixels image = scalePixels(grid.pixels.data(), W, H, across, down, dpi);
+    Surface surface = createMemorySurface(image.width, image.height);
+    paintImage(surface, image);
+    return surface;
+}
+
+std::unique_ptr<ImageSet> buildSet(int dpi)
+{
+    auto set = std::make_unique<ImageSet>();
+    set->dpi = dpi;
+    set->buttonFace = buildImage(buttonFacePixels(), {}, {21, 42, 63}, dpi);
+    set->comboButton = buildImage(comboButtonPixels(), {4, 8}, {4, 8}, dpi);
+    set->markGlyph = buildImage(markGlyphPixels(), {9}, {9, 18}, dpi);
+    set->optionBubble = buildImage(optionBubblePixels(), {}, {13, 26, 39}, dpi);
+    set->headerItem = buildImage(headerItemPixels(), {3, 6}, {}, dpi);
+    return set;
+}
+
+const ImageSet* imagesAt(int dpi) noexcept
+{
+    // No set at all until the engine builds its own.
+    if (g_sets.empty())
+        return nullptr;
+    if (dpi <= 0)
+        dpi = kBaseDpi;
+    for (const auto& set : g_sets)
+        if (set->dpi == dpi)
+            return set.get();
+    try {
+        g_sets.push_back(buildSet(dpi));
+        return g_sets.back().get();
+    } catch (...) {
+        return nullptr; // out of memory: nothing drawn at that DPI
+    }
+}
+
+HDC dcOf(const ImageSet* set, Surface ImageSet::*image) noexcept
+{
+    return set ? (set->*image).dc() : nullptr;
 }
 
 } // namespace
@@ -35,31 +88,34 @@ void paintImage(const Surface& surface, const PixelGrid<W, H>& grid) noexcept
 void buildSkinImages() noexcept
 {
     releaseSkinImages();
-    g_images.buttonFace = createMemorySurface(7, 84);
-    g_images.comboButton = createMemorySurface(15, 18);
-    g_images.markGlyph = createMemorySurface(18, 24);
-    g_images.optionBubble = createMemorySurface(13, 52);
-    g_images.headerItem = createMemorySurface(9, 20);
-    paintImage(g_images.buttonFace, buttonFacePixels());
-    paintImage(g_images.comboButton, comboButtonPixels());
-    paintImage(g_images.markGlyph, markGlyphPixels());
-    paintImage(g_images.optionBubble, optionBubblePixels());
-    paintImage(g_images.headerItem, headerItemPixels());
+    try {
+        g_sets.push_back(buildSet(kBaseDpi));
+    } catch (...) {
+    }
 }
 
 void releaseSkinImages() noexcept
 {
-    g_images.buttonFace.reset();
-    g_images.comboButton.reset();
-    g_images.markGlyph.reset();
-    g_images.optionBubble.reset();
-    g_images.headerItem.reset();
+    for (auto& set : g_sets) {
+        set->buttonFace.reset();
+        set->comboButton.reset();
+        set->markGlyph.reset();
+        set->optionBubble.reset();
+        set->headerItem.reset();
+    }
+    g_sets.clear();
 }
 
-HDC buttonFaceImage() noexcept { return g_images.buttonFace.dc(); }
-HDC comboButtonImage() noexcept { return g_images.comboButton.dc(); }
-HDC markGlyphImage() noexcept { return g_images.markGlyph.dc(); }
-HDC optionBubbleImage() noexcept { return g_images.optionBubble.dc(); }
-HDC headerItemImage() noexcept { return g_images.headerItem.dc(); }
+HDC buttonFaceImageAt(int dpi) noexcept { return dcOf(imagesAt(dpi), &ImageSet::buttonFace); }
+HDC comboButtonImageAt(int dpi) noexcept { return dcOf(imagesAt(dpi), &ImageSet::comboButton); }
+HDC markGlyphImageAt(int dpi) noexcept { return dcOf(imagesAt(dpi), &ImageSet::markGlyph); }
+HDC optionBubbleImageAt(int dpi) noexcept { return dcOf(imagesAt(dpi), &ImageSet::optionBubble); }
+HDC headerItemImageAt(int dpi) noexcept { return dcOf(imagesAt(dpi), &ImageSet::headerItem); }
+
+HDC buttonFaceImage() noexcept { return buttonFaceImageAt(kBaseDpi); }
+HDC comboButtonImage() noexcept { return comboButtonImageAt(kBaseDpi); }
+HDC markGlyphImage() noexcept { return markGlyphImageAt(kBaseDpi); }
+HDC optionBubbleImage() noexcept { return optionBubbleImageAt(kBaseDpi); }
+HDC headerItemImage() noexcept { return headerItemImageAt(kBaseDpi); }
 
 } // namespace skin

@@ -1,6 +1,8 @@
 // The five pixel images every skinned control is drawn from.
 #pragma once
 
+#include "skin/images/dpi.h"
+
 #include <windows.h>
 
 namespace skin {
@@ -13,16 +15,25 @@ inline constexpr COLORREF kProgressColour = 0x00F6D64C;
 inline constexpr COLORREF kDisabledCaptionColour = 0x00968A79;
 inline constexpr COLORREF kWhite = 0x00FFFFFF;
 
-// Builds the five images (replacing any set already built).
+// Builds the five 96-DPI images (replacing every set already built).
 void buildSkinImages() noexcept;
-// Releases the five images, in the order they were built.
+// Releases the images of every DPI, in the order they were built.
 void releaseSkinImages() noexcept;
 
-// Memory contexts of the images; 0 while no set is built.
-HDC buttonFaceImage() noexcept;     // 7 x 84: four 7 x 21 push button tiles
-HDC comboButtonImage() noexcept;    // 15 x 18: drop-down button faces and arrows
-HDC markGlyphImage() noexcept;      // 18 x 24: check mark, indeterminate square, option dot
-HDC optionBubbleImage() noexcept;   // 13 x 52: four 13 x 13 option circles
-HDC headerItemImage() noexcept;     // 9 x 20: three 3 x 20 header slices
+// Memory contexts of the images at `dpi`; 0 while no set is built. The set of
+// a DPI other than 96 is scaled from the 96-DPI pixels the first time it is
+// asked for and kept until the images are released. Sizes are at 96 DPI;
+// every position and size in them scales with scalePart.
+HDC buttonFaceImageAt(int dpi) noexcept;   // 7 x 84: four 7 x 21 push button tiles
+HDC comboButtonImageAt(int dpi) noexcept;  // 15 x 18: drop-down button faces and arrows
+HDC markGlyphImageAt(int dpi) noexcept;    // 18 x 24: check mark, indeterminate square, option dot
+HDC optionBubbleImageAt(int dpi) noexcept; // 13 x 52: four 13 x 13 option circles
+HDC headerItemImageAt(int dpi) noexcept;   // 9 x 20: three 3 x 20 header slices
+// The same at 96 DPI.
+HDC buttonFaceImage() noexcept;
+HDC comboButtonImage() noexcept;
+HDC markGlyphImage() noexcept;
+HDC optionBubbleImage() noexcept;
+HDC headerItemImage() noexcept;
 
 } // namespace skin

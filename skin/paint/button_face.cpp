@@ -34,6 +34,10 @@ void renderButtonFaces(HWND hwnd) noexcept
     const std::wstring caption = getWindowCaption(hwnd);
     const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
     const bool focused = GetFocus() == hwnd;
+    const int dpi = windowDpi(hwnd);
+    const int margin = scaleToDpi(kTileMargin, dpi);
+    const int inset = scaleToDpi(kCaptionInset, dpi);
+    HDC image = buttonFaceImageAt(dpi);
 
     for (int n = 0; n < 4; ++n) {
         HDC surface = stateSurface(hwnd, n);
@@ -42,13 +46,13 @@ void renderButtonFaces(HWND hwnd) noexcept
         // The font belongs to the control: it is selected out again at once.
         SelectGuard fontGuard(surface, font);
         SetBkMode(surface, TRANSPARENT);
-        drawImagePart(surface, 0, 0, w, h, buttonFaceImage(), 0, kTileHeight * n, kTileWidth, kTileHeight,
-                      kTileMargin, kTileMargin, kTileMargin, kTileMargin);
+        const ImagePart tile = scalePart(0, kTileHeight * n, kTileWidth, kTileHeight, dpi);
+        drawImagePart(surface, 0, 0, w, h, image, tile.x, tile.y, tile.width, tile.height,
+                      margin, margin, margin, margin);
         SetTextColor(surface, n == static_cast<int>(VisualState::disabled) ? kDisabledCaptionColour : kCaptionColour);
-        drawTextInBox(surface, caption, kCaptionInset, kCaptionInset, w - 2 * kCaptionInset, h - 2 * kCaptionInset,
-                      kCaptionFormat);
+        drawTextInBox(surface, caption, inset, inset, w - 2 * inset, h - 2 * inset, kCaptionFormat);
         if (focused)
-            drawFocusBox(surface, kCaptionInset, kCaptionInset, w - 2 * kCaptionInset, h - 2 * kCaptionInset);
+            drawFocusBox(surface, inset, inset, w - 2 * inset, h - 2 * inset);
     }
 }
 

@@ -23,12 +23,19 @@ constexpr int kBandX = 1, kHotBandY = 17, kPressedBandY = 30, kBandWidth = 11, k
 
 int paintCheckBox(HWND hwnd, VisualState state, bool force) noexcept
 {
+    return paintCheckBoxAtDpi(hwnd, state, force, windowDpi(hwnd));
+}
+
+int paintCheckBoxAtDpi(HWND hwnd, VisualState state, bool force, int dpi) noexcept
+{
     if (state == getState(hwnd) && !force)
         return 0;
     setState(hwnd, state);
 
-    const int cx = GetSystemMetrics(SM_CXMENUCHECK);
-    const int cy = GetSystemMetrics(SM_CYMENUCHECK);
+    // The square is the system's check-mark size; the glyphs in it scale
+    // with the images they come from.
+    const int cx = systemMetricAt(SM_CXMENUCHECK, dpi);
+    const int cy = systemMetricAt(SM_CYMENUCHECK, dpi);
     WindowBounds bounds;
     getWindowBounds(hwnd, bounds);
     const LRESULT check = SendMessageW(hwnd, BM_GETCHECK, 0, 0);
@@ -39,19 +46,27 @@ int paintCheckBox(HWND hwnd, VisualState state, bool force) noexcept
     int glyphOffset = 0;
     if (IsWindowEnabled(hwnd)) {
         frameSolidRect(dc, 0, 0, cx, cy, state == VisualState::pressed ? kPressedFrameColour : kSkinFrameColour);
-        if (state == VisualState::hot || state == VisualState::pressed)
-            StretchBlt(dc, 1, 1, cx - 2, cy - 2, optionBubbleImage(), kBandX,
-                       state == VisualState::hot ? kHotBandY : kPressedBandY, kBandWidth, kBandHeight, SRCCOPY);
+        if (state == VisualState::hot || state == VisualState::pressed) {
+            const ImagePart band = scalePart(kBandX, state == VisualState::hot ? kHotBandY : kPressedBandY,
+                                             kBandWidth, kBandHeight, dpi);
+            StretchBlt(dc, 1, 1, cx - 2, cy - 2, optionBubbleImageAt(dpi), band.x, band.y, band.width, band.height,
+                       SRCCOPY);
+        }
     } else {
         frameSolidRect(dc, 0, 0, cx, cy, kDisabledFrameColour);
         glyphOffset = kDisabledOffset;
     }
+    // The disabled glyphs are scaled parts of their own, a pixel wider or
+    // narrower than the enabled ones at some DPIs.
+    const ImagePart mark = scalePart(kMarkX + glyphOffset, kMarkY, kMarkWidth, kMarkHeight, dpi);
+    const ImagePart square = scalePart(kSquareX + glyphOffset, kSquareY, kSquareSize, kSquareSize, dpi);
     if (check == BST_CHECKED)
-        drawTransparent(dc, roundHalfEven((cx - kMarkWidth) / 2.0), roundHalfEven((cy - kMarkHeight) / 2.0),
-                        kMarkWidth, kMarkHeight, markGlyphImage(), kMarkX + glyphOffset, kMarkY, kKeyColour);
+        drawTransparent(dc, roundHalfEven((cx - mark.width) / 2.0), roundHalfEven((cy - mark.height) / 2.0),
+                        mark.width, mark.height, markGlyphImageAt(dpi), mark.x, mark.y, kKeyColour);
     else if (check == BST_INDETERMINATE)
-        drawTransparent(dc, roundHalfEven((cx - kSquareSize) / 2.0), roundHalfEven((cy - kSquareSize) / 2.0),
-                        kSquareSize, kSquareSize, markGlyphImage(), kSquareX + glyphOffset, kSquareY, kKeyColour);
+        drawTransparent(dc, roundHalfEven((cx - square.width) / 2.0), roundHalfEven((cy - square.height) / 2.0),
+                        square.width, square.height, markGlyphImageAt(dpi), square.x, square.y,
+                        kKeyColour);
 
     WindowDc target(hwnd);
     BitBlt(target.get(), 0, roundHalfEven((bounds.height - cy) / 2.0), cx, cy, dc, 0, 0, SRCCOPY);

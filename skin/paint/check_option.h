@@ -7,7 +7,10 @@
 namespace skin {
 
 // Each returns 1 if it drew, 0 if the state was unchanged and not forced.
+// The first two draw at the window's own DPI, the AtDpi ones at the one given.
 int paintCheckBox(HWND hwnd, VisualState state, bool force) noexcept;
 int paintOptionButton(HWND hwnd, VisualState state, bool force) noexcept;
+int paintCheckBoxAtDpi(HWND hwnd, VisualState state, bool force, int dpi) noexcept;
+int paintOptionButtonAtDpi(HWND hwnd, VisualState state, bool force, int dpi) noexcept;
 
 } // namespace skin

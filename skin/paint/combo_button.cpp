@@ -28,6 +28,11 @@ constexpr int kDisabledArrowY = 4;
 
 void paintComboButton(HWND hwnd, HDC dc, VisualState& state, bool force) noexcept
 {
+    paintComboButtonAtDpi(hwnd, dc, state, force, windowDpi(hwnd));
+}
+
+void paintComboButtonAtDpi(HWND hwnd, HDC dc, VisualState& state, bool force, int dpi) noexcept
+{
     // While the list is down the button shows pressed, whatever was asked,
     // and the caller learns it.
     if (SendMessageW(hwnd, CB_GETDROPPEDSTATE, 0, 0) != 0)
@@ -41,27 +46,28 @@ void paintComboButton(HWND hwnd, HDC dc, VisualState& state, bool force) noexcep
 
     WindowBounds bounds;
     getWindowBounds(hwnd, bounds);
-    const int width = GetSystemMetrics(SM_CXVSCROLL) + 1;
+    // As wide as the system's scroll bar arrow at this DPI, plus one pixel.
+    const int width = systemMetricAt(SM_CXVSCROLL, dpi) + 1;
     const int height = bounds.height - 2;
     Surface surface = createMemorySurface(width, height);
+    HDC image = comboButtonImageAt(dpi);
+    const int lead = scaleToDpi(2, dpi);
+    const int edge = scaleToDpi(1, dpi);
 
-    switch (state) {
-    case VisualState::hot:
-        drawImagePart(surface.dc(), 0, 0, width, height, comboButtonImage(),
-                      kHotFaceX, 0, kFaceWidth, kFaceHeight, 2, 1, 1, 1);
-        break;
-    case VisualState::pressed:
-        drawImagePart(surface.dc(), 0, 0, width, height, comboButtonImage(),
-                      kPressedFaceX, 0, kFaceWidth, kFaceHeight, 2, 1, 1, 1);
-        break;
-    default:
+    if (state == VisualState::hot || state == VisualState::pressed) {
+        const ImagePart face = scalePart(state == VisualState::hot ? kHotFaceX : kPressedFaceX, 0, kFaceWidth,
+                                         kFaceHeight, dpi);
+        drawImagePart(surface.dc(), 0, 0, width, height, image, face.x, face.y, face.width, face.height,
+                      lead, edge, edge, edge);
+    } else {
         fillSolidRect(surface.dc(), 0, 0, width, height, kWhite);
-        break;
     }
-    const int arrowY = IsWindowEnabled(hwnd) ? kEnabledArrowY : kDisabledArrowY;
-    drawTransparent(surface.dc(), roundHalfEven((width - kArrowWidth) / 2.0),
-                    roundHalfEven((bounds.height - 6) / 2.0), kArrowWidth, kArrowHeight,
-                    comboButtonImage(), kArrowX, arrowY, kKeyColour);
+    // The arrow sits centred in the button, which starts one pixel down.
+    const ImagePart arrow = scalePart(kArrowX, IsWindowEnabled(hwnd) ? kEnabledArrowY : kDisabledArrowY,
+                                      kArrowWidth, kArrowHeight, dpi);
+    drawTransparent(surface.dc(), roundHalfEven((width - arrow.width) / 2.0),
+                    roundHalfEven((height - arrow.height) / 2.0), arrow.width, arrow.height,
+                    image, arrow.x, arrow.y, kKeyColour);
 
     // The button sits inside the one-pixel frame at the right edge.
     std::optional<WindowDc> own;

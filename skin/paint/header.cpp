@@ -55,22 +55,30 @@ std::wstring itemCaption(HWND hwnd, int index)
     return {};
 }
 
-void drawItem(HDC dc, int x, int width, int height, VisualState state) noexcept
+void drawItem(HDC dc, int x, int width, int height, VisualState state, int dpi) noexcept
 {
-    drawImagePart(dc, x, 0, width, height, headerItemImage(), sliceX(state), 0, kSliceWidth, kSliceHeight,
-                  1, 1, 1, 1);
+    const ImagePart slice = scalePart(sliceX(state), 0, kSliceWidth, kSliceHeight, dpi);
+    const int margin = scaleToDpi(1, dpi);
+    drawImagePart(dc, x, 0, width, height, headerItemImageAt(dpi), slice.x, slice.y, slice.width, slice.height,
+                  margin, margin, margin, margin);
 }
 
 } // namespace
 
 void paintWholeHeader(HWND hwnd) noexcept
 {
+    paintWholeHeaderAtDpi(hwnd, windowDpi(hwnd));
+}
+
+void paintWholeHeaderAtDpi(HWND hwnd, int dpi) noexcept
+{
     WindowBounds bounds;
     getWindowBounds(hwnd, bounds);
     Surface surface = createMemorySurface(bounds.width, bounds.height);
     HDC dc = surface.dc();
-    StretchBlt(dc, 0, 0, bounds.width, bounds.height, headerItemImage(), kBackgroundColumn, 0, 1, kSliceHeight,
-               SRCCOPY);
+    const ImagePart background = scalePart(kBackgroundColumn, 0, 1, kSliceHeight, dpi);
+    StretchBlt(dc, 0, 0, bounds.width, bounds.height, headerItemImageAt(dpi), background.x, background.y,
+               background.width, background.height, SRCCOPY);
 
     const int count = static_cast<int>(SendMessageW(hwnd, HDM_GETITEMCOUNT, 0, 0));
     if (count > 0) {
@@ -85,7 +93,7 @@ void paintWholeHeader(HWND hwnd) noexcept
             const VisualState state = i == pressed ? VisualState::pressed
                                     : i == hot     ? VisualState::hot
                                                    : VisualState::normal;
-            drawItem(dc, rect.left, rect.right - rect.left, bounds.height, state);
+            drawItem(dc, rect.left, rect.right - rect.left, bounds.height, state, dpi);
             const std::wstring caption = itemCaption(hwnd, i);
             if (!caption.empty())
                 drawTextInBox(dc, caption, rect.left, 0, rect.right - rect.left, rect.bottom, kCaptionFormat);
@@ -111,7 +119,7 @@ int paintHeaderItem(HWND hwnd, HDC dc, int index, VisualState state) noexcept
         const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
         SelectGuard fontGuard(surface.dc(), font);
         SetBkMode(surface.dc(), TRANSPARENT);
-        drawItem(surface.dc(), 0, width, bounds.height, state);
+        drawItem(surface.dc(), 0, width, bounds.height, state, windowDpi(hwnd));
         const std::wstring caption = itemCaption(hwnd, index);
         if (!caption.empty())
             drawTextInBox(surface.dc(), caption, 0, 0, width, bounds.height, kCaptionFormat);

@@ -8,6 +8,8 @@ namespace skin {
 
 // Repaints the whole header off-screen inside BeginPaint/EndPaint.
 void paintWholeHeader(HWND hwnd) noexcept;
+// The same at the DPI given instead of the window's own.
+void paintWholeHeaderAtDpi(HWND hwnd, int dpi) noexcept;
 // Repaints one item; dc 0 means the window's whole-window context.
 int paintHeaderItem(HWND hwnd, HDC dc, int index, VisualState state) noexcept;
 

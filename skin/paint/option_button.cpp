@@ -20,18 +20,25 @@ constexpr int kDotX = 2, kDisabledDotX = 11, kDotY = 18, kDotSize = 5;
 
 int paintOptionButton(HWND hwnd, VisualState state, bool force) noexcept
 {
+    return paintOptionButtonAtDpi(hwnd, state, force, windowDpi(hwnd));
+}
+
+int paintOptionButtonAtDpi(HWND hwnd, VisualState state, bool force, int dpi) noexcept
+{
     if (state == getState(hwnd) && !force)
         return 0;
     setState(hwnd, state);
 
-    const int cx = GetSystemMetrics(SM_CXMENUCHECK);
-    const int cy = GetSystemMetrics(SM_CYMENUCHECK);
+    const int cx = systemMetricAt(SM_CXMENUCHECK, dpi);
+    const int cy = systemMetricAt(SM_CYMENUCHECK, dpi);
+    const int margin = scaleToDpi(kCircleMargin, dpi);
     WindowBounds bounds;
     getWindowBounds(hwnd, bounds);
     const double top = (bounds.height - cy) / 2.0;
     const int circleY = roundHalfEven(top);
     const bool checked = SendMessageW(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
     const bool enabled = IsWindowEnabled(hwnd) != FALSE;
+    const ImagePart dot = scalePart(enabled ? kDotX : kDisabledDotX, kDotY, kDotSize, kDotSize, dpi);
 
     // The circle goes straight onto the window with the key colour left out,
     // so the control's own background shows around it.
@@ -41,13 +48,15 @@ int paintOptionButton(HWND hwnd, VisualState state, bool force) noexcept
         tileY = kDisabledCircleY;
     else if (state == VisualState::normal || state == VisualState::hot || state == VisualState::pressed)
         tileY = kCircleSize * static_cast<int>(state);
-    if (tileY >= 0)
-        drawImagePart(target.get(), 0, circleY, cx, cy, optionBubbleImage(), 0, tileY, kCircleSize, kCircleSize,
-                      kCircleMargin, kCircleMargin, kCircleMargin, kCircleMargin, kKeyColour);
+    if (tileY >= 0) {
+        const ImagePart tile = scalePart(0, tileY, kCircleSize, kCircleSize, dpi);
+        drawImagePart(target.get(), 0, circleY, cx, cy, optionBubbleImageAt(dpi), tile.x, tile.y, tile.width,
+                      tile.height, margin, margin, margin, margin, kKeyColour);
+    }
     if (checked)
-        drawTransparent(target.get(), roundHalfEven((cx - kDotSize) / 2.0),
-                        roundHalfEven((cy - kDotSize) / 2.0 + circleY), kDotSize, kDotSize, markGlyphImage(),
-                        enabled ? kDotX : kDisabledDotX, kDotY, kKeyColour);
+        drawTransparent(target.get(), roundHalfEven((cx - dot.width) / 2.0),
+                        roundHalfEven((cy - dot.height) / 2.0 + circleY), dot.width, dot.height, markGlyphImageAt(dpi),
+                        dot.x, dot.y, kKeyColour);
     return 1;
 }
 
