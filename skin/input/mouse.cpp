@@ -4,6 +4,7 @@
 #include "skin/core/handler.h"
 #include "skin/core/kinds.h"
 #include "skin/core/properties.h"
+#include "skin/images/dpi.h"
 #include "skin/images/rect.h"
 #include "skin/input/fade.h"
 #include "skin/paint/button_face.h"
@@ -133,7 +134,8 @@ bool comboButtonArea(HWND hwnd, int x, int y) noexcept
 {
     WindowBounds bounds;
     getWindowBounds(hwnd, bounds);
-    const int scrollWidth = GetSystemMetrics(SM_CXVSCROLL);
+    // The drop-down button's width at the window's DPI, as the painter draws it.
+    const int scrollWidth = systemMetricAt(SM_CXVSCROLL, windowDpi(hwnd));
     return x >= bounds.width - scrollWidth - 2 && x <= bounds.width - 2 && y >= 2 && y <= bounds.height - 2;
 }
 
