@@ -23,8 +23,10 @@ done
 [[ ${#missing[@]} -eq 0 && ${#missing_locales[@]} -eq 0 ]] && exit 0
 
 if [[ $(id -u) -ne 0 ]]; then
-  echo "Quillmend needs these Debian packages: ${missing[*]}" >&2
-  echo "Install them with: sudo apt-get install ${missing[*]}" >&2
+  if [[ ${#missing[@]} -gt 0 ]]; then
+    echo "Quillmend needs these Debian packages: ${missing[*]}" >&2
+    echo "Install them with: sudo apt-get install ${missing[*]}" >&2
+  fi
   for l in "${missing_locales[@]}"; do
     echo "Quillmend needs the locale $l.UTF-8: sudo localedef -i $l -f UTF-8 $l.UTF-8" >&2
   done
