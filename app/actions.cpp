@@ -1,30 +1,52 @@
 #include "app/actions.h"
 
+#include "app/menu_policy.h"
 #include "app/registry_script.h"
 
 #include <string>
 
 namespace quillmend {
 
-std::wstring_view outcomeMessage(ScriptOutcome outcome, const ScriptAction& action) noexcept
+namespace {
+
+std::wstring quoted(const std::wstring& text)
 {
+    return L"\"" + text + L"\"";
+}
+
+} // namespace
+
+std::wstring outcomeMessage(ScriptOutcome outcome, const ScriptAction& action, Language language)
+{
+    auto says = [language](UINT id) { return std::wstring(text(id, language)); };
     switch (outcome) {
     case ScriptOutcome::changed:
-        return action.successMessage;
+        return says(action.successText);
+    case ScriptOutcome::changedDirectly:
+        return says(IDS_WRITTEN_DIRECTLY) + says(action.successText);
     case ScriptOutcome::notWritten:
-        return L"鼠标右键设置更改失败，因为无法写入注册表脚本文件。";
+        return says(IDS_FAILED_NOT_WRITTEN);
     case ScriptOutcome::editorNotStarted:
-        return L"鼠标右键设置更改失败，因为无法启动注册表编辑器。";
+        return says(IDS_FAILED_EDITOR_NOT_STARTED);
     case ScriptOutcome::editorUnfinished:
-        return L"鼠标右键设置更改失败，因为注册表编辑器没有按时完成导入。";
+        return says(IDS_FAILED_EDITOR_UNFINISHED);
     case ScriptOutcome::valueUnchanged:
-        return L"鼠标右键设置更改失败，因为注册表中的值没有改变，很可能是缺少管理员权限。";
+        return says(IDS_FAILED_UNCHANGED);
+    case ScriptOutcome::noWriteAccess:
+        return says(IDS_FAILED_NO_WRITE_ACCESS);
+    case ScriptOutcome::editorDisabled:
+        return says(IDS_FAILED_EDITOR_DISABLED);
     }
     return {};
 }
 
-Actions::Actions(Launcher& launcher, std::wstring scriptDirectory)
-    : m_launcher(launcher), m_scriptDirectory(std::move(scriptDirectory))
+SystemFolders systemFolders()
+{
+    return {windowsDirectory(), systemDirectory()};
+}
+
+Actions::Actions(Launcher& launcher, std::wstring scriptDirectory, SystemFolders folders)
+    : m_launcher(launcher), m_scriptDirectory(std::move(scriptDirectory)), m_folders(std::move(folders))
 {
 }
 
@@ -42,8 +64,10 @@ ScriptOutcome Actions::importScript(const std::wstring& path, const ScriptAction
     if (!writeFreshFile(path, customResource(action.resourceId)))
         return ScriptOutcome::notWritten;
     // The registry editor reads the file while it runs; it must have ended
-    // before the value is read back and the file removed.
-    switch (m_launcher.launch(L"regedit /s \"" + path + L"\"", WindowMode::hidden, kRegistryEditorWait)) {
+    // before the value is read back and the file removed. A bare program name
+    // would be looked for in our own folder and the current one first.
+    const std::wstring command = quoted(m_folders.windows + L"\\regedit.exe") + L" /s " + quoted(path);
+    switch (m_launcher.launch(command, WindowMode::hidden, kRegistryEditorWait)) {
     case LaunchResult::notStarted:
         return ScriptOutcome::editorNotStarted;
     case LaunchResult::timedOut:
@@ -53,37 +77,72 @@ ScriptOutcome Actions::importScript(const std::wstring& path, const ScriptAction
         break;
     }
     const auto value = readContextMenuPolicy();
-    return value && *value == action.intendedValue ? ScriptOutcome::changed : ScriptOutcome::valueUnchanged;
+    const ScriptOutcome outcome = value && *value == action.intendedValue ? ScriptOutcome::changed : causeOfNoChange(action);
+    if (succeeded(outcome))
+        broadcastPolicyChange();
+    return outcome;
+}
+
+// The value did not change: name what stopped it. A registry editor that
+// policy has disabled imports nothing, so the value is written directly.
+ScriptOutcome Actions::causeOfNoChange(const ScriptAction& action)
+{
+    if (registryEditorDisabled()) {
+        writeMachinePolicy(action.intendedValue);
+        if (readContextMenuPolicy() == action.intendedValue)
+            return ScriptOutcome::changedDirectly;
+        return canWriteMachinePolicy() ? ScriptOutcome::editorDisabled : ScriptOutcome::noWriteAccess;
+    }
+    return canWriteMachinePolicy() ? ScriptOutcome::valueUnchanged : ScriptOutcome::noWriteAccess;
+}
+
+ScriptOutcome Actions::applyScript(const ScriptAction& action)
+{
+    const std::wstring path = scriptPath(action);
+    const ScriptOutcome outcome = importScript(path, action);
+    DeleteFileW(path.c_str());
+    return outcome;
 }
 
 ScriptOutcome Actions::runScript(HWND owner, const ScriptAction& action)
 {
     const std::wstring path = scriptPath(action);
     const ScriptOutcome outcome = importScript(path, action);
-    const std::wstring message(outcomeMessage(outcome, action));
-    const UINT icon = outcome == ScriptOutcome::changed ? MB_ICONINFORMATION : MB_ICONERROR;
-    MessageBoxW(owner, message.c_str(), kMessageTitle, MB_OK | icon);
+    const std::wstring message = outcomeMessage(outcome, action);
+    const std::wstring title(uiText(IDS_MESSAGE_TITLE));
+    MessageBoxW(owner, message.c_str(), title.c_str(), MB_OK | (succeeded(outcome) ? MB_ICONINFORMATION : MB_ICONERROR));
     DeleteFileW(path.c_str());
     return outcome;
 }
 
+bool Actions::startShellRestart()
+{
+    // Kill, then start, in one command interpreter; /s takes the outer
+    // quotes off and leaves the quoted paths inside as they are.
+    const std::wstring inner = quoted(m_folders.system + L"\\taskkill.exe") + L" /f /im explorer.exe & "
+        + quoted(m_folders.windows + L"\\explorer.exe");
+    const std::wstring command = quoted(m_folders.system + L"\\cmd.exe") + L" /s /c " + quoted(inner);
+    return m_launcher.launch(command, WindowMode::hidden, std::nullopt) != LaunchResult::notStarted;
+}
+
 void Actions::restartShell(HWND owner)
 {
-    const std::wstring prompt(kRestartPrompt);
-    if (MessageBoxW(owner, prompt.c_str(), kMessageTitle, kRestartPromptStyle) != IDYES)
+    const std::wstring prompt(kRestartPrompt), title(uiText(IDS_MESSAGE_TITLE));
+    if (MessageBoxW(owner, prompt.c_str(), title.c_str(), kRestartPromptStyle) != IDYES)
         return;
-    if (m_launcher.launch(std::wstring(kRestartCommand), WindowMode::hidden, std::nullopt) == LaunchResult::notStarted) {
+    if (!startShellRestart()) {
         const std::wstring message(kRestartFailed);
-        MessageBoxW(owner, message.c_str(), kMessageTitle, MB_OK | MB_ICONERROR);
+        MessageBoxW(owner, message.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
     }
 }
 
 void Actions::openAddress(HWND owner, std::wstring_view address)
 {
-    const std::wstring command = L"rundll32.exe url.dll,FileProtocolHandler \"" + std::wstring(address) + L"/\"";
+    const std::wstring command = quoted(m_folders.system + L"\\rundll32.exe") + L" url.dll,FileProtocolHandler \""
+        + std::wstring(address) + L"/\"";
     if (m_launcher.launch(command, WindowMode::normalFocus, std::nullopt) == LaunchResult::notStarted) {
-        const std::wstring message(kOpenAddressFailed);
-        MessageBoxW(owner, message.c_str(), kMessageTitle, MB_OK | MB_ICONERROR);
+        const std::wstring message(kOpenAddressFailed), title(uiText(IDS_MESSAGE_TITLE));
+        MessageBoxW(owner, message.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
     }
 }
 

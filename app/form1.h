@@ -4,6 +4,7 @@
 #include "app/actions.h"
 #include "app/form_runtime.h"
 
+#include <string>
 #include <string_view>
 
 namespace quillmend {
@@ -27,12 +28,16 @@ public:
     HWND hwnd() const noexcept { return m_form.hwnd(); }
     void show(int showCommand = SW_SHOWNORMAL) { m_form.show(showCommand); }
 
+    // The title with the right-click menu's state as the registry has it now.
+    static std::wstring stateTitle();
+
 private:
     void bindEvents();
     void onLoad() noexcept;
     void onUnload() noexcept;
     void onLinkMouseMove() noexcept;
     void onFormMouseMove() noexcept;
+    void showMenuState();
 
     Form m_form;
     Actions m_actions;

@@ -1,7 +1,8 @@
-// Form1's description: every control, its container, caption, place in
-// twips, tab index, colour and font.
+// Form1's description: every control, its container, caption (in the
+// user's language), place in twips, tab index, colour and font.
 #include "app/form1.h"
 
+#include "app/texts.h"
 #include "resource_ids.h"
 
 #include <array>
@@ -9,11 +10,6 @@
 namespace quillmend {
 
 namespace {
-
-constexpr std::wstring_view kInstructions =
-    L"    在使用系统时，尤其是刚开机进入桌面的时候。我们经常喜欢鼠标右击刷新桌面，希望系统能够快点流畅运行。"
-    L"有一天，你突然发现鼠标右键不能用了，一点反应也没有，想新建一个文件夹或者文件都无法做到，很是无奈。"
-    L"那么，你不试用一下“Quillmend”看看，还等着什么！";
 
 constexpr FontDescription kFormFont{L"宋体", 90, false, false, GB2312_CHARSET};
 constexpr FontDescription kSiteFont{L"黑体", 120, true, false, GB2312_CHARSET};
@@ -25,17 +21,17 @@ using T = ControlType;
 // Fields: name, type, container, caption, left, top, width, height, tab
 // index, fore colour, font, auto size.
 const std::array kControls{
-    ControlDescription{.name = L"Frame1", .type = T::frame, .caption = L"使用说明",
+    ControlDescription{.name = L"Frame1", .type = T::frame, .caption = uiText(IDS_FRAME_INSTRUCTIONS),
                 .left = 2760, .top = 120, .width = 3975, .height = 1695, .tabIndex = 0, .foreColour = 0x00FF0000},
-    ControlDescription{.name = L"Label1", .type = T::label, .container = L"Frame1", .caption = kInstructions,
+    ControlDescription{.name = L"Label1", .type = T::label, .container = L"Frame1", .caption = uiText(IDS_INSTRUCTIONS),
                 .left = 240, .top = 240, .width = 3495, .height = 1335, .tabIndex = 1, .foreColour = 0x00404000},
-    ControlDescription{.name = L"Frame2", .type = T::frame, .caption = L"操作功能",
+    ControlDescription{.name = L"Frame2", .type = T::frame, .caption = uiText(IDS_FRAME_ACTIONS),
                 .left = 120, .top = 120, .width = 2655, .height = 1695, .tabIndex = 2, .foreColour = 0x00FF00FF},
-    ControlDescription{.name = L"Command2", .type = T::pushButton, .container = L"Frame2", .caption = L"修复鼠标右键",
+    ControlDescription{.name = L"Command2", .type = T::pushButton, .container = L"Frame2", .caption = uiText(IDS_BUTTON_ENABLE),
                 .left = 120, .top = 240, .width = 2415, .height = 375, .tabIndex = 3},
-    ControlDescription{.name = L"Command3", .type = T::pushButton, .container = L"Frame2", .caption = L"禁止鼠标右键",
+    ControlDescription{.name = L"Command3", .type = T::pushButton, .container = L"Frame2", .caption = uiText(IDS_BUTTON_DISABLE),
                 .left = 120, .top = 720, .width = 2415, .height = 375, .tabIndex = 4},
-    ControlDescription{.name = L"Command1", .type = T::pushButton, .container = L"Frame2", .caption = L"刷新后马上生效",
+    ControlDescription{.name = L"Command1", .type = T::pushButton, .container = L"Frame2", .caption = uiText(IDS_BUTTON_RESTART),
                 .left = 120, .top = 1200, .width = 2415, .height = 375, .tabIndex = 5},
     ControlDescription{.name = L"Label2", .type = T::label, .caption = L"Lurnhaven",
                 .left = 240, .top = 1920, .width = 1305, .height = 240, .tabIndex = 6, .foreColour = 0x00404000,
@@ -43,7 +39,7 @@ const std::array kControls{
     ControlDescription{.name = L"Label3", .type = T::label, .caption = kForumAddress,
                 .left = 1680, .top = 1920, .width = 2775, .height = 240, .tabIndex = 7, .foreColour = kLinkColour,
                 .font = kLinkFont, .autoSize = true},
-    ControlDescription{.name = L"Label4", .type = T::label, .caption = L"制作:Veldmoor",
+    ControlDescription{.name = L"Label4", .type = T::label, .caption = uiText(IDS_CREDIT),
                 .left = 5160, .top = 1920, .width = 1470, .height = 210, .tabIndex = 8, .foreColour = 0x00008000,
                 .font = kCreditFont, .autoSize = true},
 };

@@ -280,6 +280,10 @@ LRESULT Form::handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) n
         FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
         return 0;
     }
+    case WM_SETTINGCHANGE:
+        if (m_settingChange)
+            m_settingChange(lParam ? reinterpret_cast<const wchar_t*>(lParam) : L"");
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
     case WM_CLOSE:
         unload();
         return 0;

@@ -25,6 +25,8 @@ struct MouseEventArgs {
 
 using FormEvent = std::function<void()>;
 using MouseEvent = std::function<void(const MouseEventArgs&)>;
+// A system setting changed; the argument names its area ("Policy" ...), or is empty.
+using SettingEvent = std::function<void(std::wstring_view)>;
 
 class Form;
 
@@ -61,6 +63,7 @@ public:
     void onLoad(FormEvent handler) { m_load = std::move(handler); }
     void onUnload(FormEvent handler) { m_unload = std::move(handler); }
     void onMouseMove(MouseEvent handler) { m_mouseMove = std::move(handler); }
+    void onSettingChange(SettingEvent handler) { m_settingChange = std::move(handler); }
     void onClick(std::wstring_view name, FormEvent handler);
     void onMouseMove(std::wstring_view name, MouseEvent handler);
 
@@ -101,6 +104,7 @@ private:
     FormEvent m_load;
     FormEvent m_unload;
     MouseEvent m_mouseMove;
+    SettingEvent m_settingChange;
     HWND m_savedFocus = nullptr;
     bool m_loaded = false;
     bool m_unloaded = false;

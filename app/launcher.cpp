@@ -1,5 +1,7 @@
 #include "app/launcher.h"
 
+#include "app/registry_script.h"
+
 #include <memory>
 #include <type_traits>
 
@@ -22,7 +24,10 @@ LaunchResult ProcessLauncher::launch(const std::wstring& commandLine, WindowMode
     PROCESS_INFORMATION info{};
     // CreateProcessW may write into the command line, so it gets its own copy.
     std::wstring buffer = commandLine;
-    if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+    // The child starts in the system directory, not in whatever folder we
+    // were started from, so nothing lying there is picked up by it.
+    const std::wstring directory = systemDirectory();
+    if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(), &startup, &info))
         return LaunchResult::notStarted;
     UniqueHandle process(info.hProcess);
     UniqueHandle thread(info.hThread);

@@ -30,7 +30,8 @@ public:
                                 std::optional<DWORD> waitMilliseconds) = 0;
 };
 
-// The real one: CreateProcessW.
+// The real one: CreateProcessW, the child starting in the system directory.
+// The command line names its program by full path.
 class ProcessLauncher final : public Launcher {
 public:
     LaunchResult launch(const std::wstring& commandLine, WindowMode mode,

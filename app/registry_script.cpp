@@ -49,13 +49,16 @@ bool writeFreshFile(const std::wstring& path, std::span<const std::byte> bytes) 
     return complete;
 }
 
-std::wstring systemDirectory()
+namespace {
+
+// A folder as `get` reports it, without a trailing '\'.
+std::wstring folder(UINT (WINAPI *get)(LPWSTR, UINT))
 {
     std::wstring path(MAX_PATH, L'\0');
-    UINT length = GetSystemDirectoryW(path.data(), static_cast<UINT>(path.size()));
+    UINT length = get(path.data(), static_cast<UINT>(path.size()));
     if (length >= path.size()) {
         path.resize(length);
-        length = GetSystemDirectoryW(path.data(), static_cast<UINT>(path.size()));
+        length = get(path.data(), static_cast<UINT>(path.size()));
     }
     path.resize(length < path.size() ? length : 0);
     while (!path.empty() && path.back() == L'\\')
@@ -63,20 +66,36 @@ std::wstring systemDirectory()
     return path;
 }
 
-std::optional<DWORD> readContextMenuPolicy() noexcept
+} // namespace
+
+std::wstring systemDirectory()
+{
+    return folder(GetSystemDirectoryW);
+}
+
+std::wstring windowsDirectory()
+{
+    return folder(GetWindowsDirectoryW);
+}
+
+std::optional<DWORD> readDword(HKEY root, const wchar_t* key, const wchar_t* name) noexcept
 {
     HKEY raw = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kPolicyKey, 0, KEY_QUERY_VALUE | KEY_WOW64_64KEY, &raw) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(root, key, 0, KEY_QUERY_VALUE | KEY_WOW64_64KEY, &raw) != ERROR_SUCCESS)
         return std::nullopt;
-    UniqueKey key(raw);
+    UniqueKey opened(raw);
     DWORD type = 0;
     DWORD value = 0;
     DWORD size = sizeof(value);
-    if (RegQueryValueExW(key.get(), kPolicyValue, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size)
-            != ERROR_SUCCESS
+    if (RegQueryValueExW(opened.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS
         || type != REG_DWORD || size != sizeof(value))
         return std::nullopt;
     return value;
+}
+
+std::optional<DWORD> readContextMenuPolicy() noexcept
+{
+    return readDword(HKEY_LOCAL_MACHINE, kPolicyKey, kPolicyValue);
 }
 
 } // namespace quillmend

@@ -24,6 +24,12 @@ bool writeFreshFile(const std::wstring& path, std::span<const std::byte> bytes) 
 
 // The system directory as the system reports it, without a trailing '\'.
 std::wstring systemDirectory();
+// The Windows directory, the same way.
+std::wstring windowsDirectory();
+
+// A DWORD value from the 64-bit registry view; nothing if the key or the
+// value is missing or not a DWORD.
+std::optional<DWORD> readDword(HKEY root, const wchar_t* key, const wchar_t* name) noexcept;
 
 // NoViewContextMenu as a DWORD from the machine's 64-bit registry view;
 // nothing if the key or the value is missing or not a DWORD.

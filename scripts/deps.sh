@@ -5,23 +5,40 @@ set -euo pipefail
 
 packages=(
   g++-mingw-w64-x86-64-posix cmake ninja-build googletest
-  wine wine64 xvfb xauth fonts-wqy-microhei fonts-wine imagemagick
+  wine wine64 xvfb xauth fonts-wqy-microhei fonts-wine imagemagick locales
 )
+# The tests run Quillmend under a Chinese and under an English user interface
+# language; Wine takes it from the Unix locale, which must exist.
+locales=(zh_CN en_US)
 
 missing=()
 for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
   [[ "$status" == "install ok installed" ]] || missing+=("$p")
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
+missing_locales=()
+for l in "${locales[@]}"; do
+  locale -a 2>/dev/null | grep -qx "$l.utf8" || missing_locales+=("$l")
+done
+[[ ${#missing[@]} -eq 0 && ${#missing_locales[@]} -eq 0 ]] && exit 0
 
 if [[ $(id -u) -ne 0 ]]; then
-  echo "Quillmend needs these Debian packages: ${missing[*]}" >&2
-  echo "Install them with: sudo apt-get install ${missing[*]}" >&2
+  if [[ ${#missing[@]} -gt 0 ]]; then
+    echo "Quillmend needs these Debian packages: ${missing[*]}" >&2
+    echo "Install them with: sudo apt-get install ${missing[*]}" >&2
+  fi
+  for l in "${missing_locales[@]}"; do
+    echo "Quillmend needs the locale $l.UTF-8: sudo localedef -i $l -f UTF-8 $l.UTF-8" >&2
+  done
   exit 1
 fi
 
-echo "Installing ${missing[*]} ..."
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [[ ${#missing[@]} -gt 0 ]]; then
+  echo "Installing ${missing[*]} ..."
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+for l in "${missing_locales[@]}"; do
+  localedef -i "$l" -f UTF-8 "$l.UTF-8"
+done

@@ -7,4 +7,6 @@ export WINEPREFIX=$QM_BUILD/wineprefix
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=C.UTF-8
+# Chinese user interface language (the window's texts), the C code pages.
+export LC_MESSAGES=zh_CN.UTF-8
 export WINEARCH=win64

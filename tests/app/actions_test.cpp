@@ -58,7 +58,7 @@ TEST(RegistryAction, WritesTheScriptFreshImportsItTellsTheTruthAndRemovesIt)
         watcher.onBox = [&] { scriptWhileBoxUp = fs::exists(path); };
         click(form1, buttonOf(action));
 
-        const std::vector<qmapp::Launch> import{{L"regedit /s \"" + path.wstring() + L"\"", WindowMode::hidden, 30'000}};
+        const std::vector<qmapp::Launch> import{{L"\"" + windowsDirectory() + L"\\regedit.exe\" /s \"" + path.wstring() + L"\"", WindowMode::hidden, 30'000}};
         EXPECT_EQ(launcher.launches, written ? import : std::vector<qmapp::Launch>{});
         const auto bytes = customResource(action.resourceId);
         EXPECT_EQ(imported, written ? std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()) : "");
@@ -107,7 +107,7 @@ TEST(ShellRestart, OnlyYesRestartsTheShellAndAFailedStartIsTold)
         EXPECT_EQ(watcher.boxes[0].focused, IDNO);
         if (failed)
             expectBox(watcher.boxes[1], form1.hwnd(), kRestartFailed, IDI_ERROR, {IDOK});
-        const std::vector<qmapp::Launch> restart{{L"cmd /c taskkill /f /im explorer.exe & explorer.exe", WindowMode::hidden, std::nullopt}};
+        const std::vector<qmapp::Launch> restart{{L"\"" + systemDirectory() + L"\\cmd.exe\" /s /c \"\"" + systemDirectory() + L"\\taskkill.exe\" /f /im explorer.exe & \"" + windowsDirectory() + L"\\explorer.exe\"\"", WindowMode::hidden, std::nullopt}};
         EXPECT_EQ(launcher.launches, row.answer == IDYES ? restart : std::vector<qmapp::Launch>{});
     }
 }

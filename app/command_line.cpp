@@ -1,0 +1,128 @@
+#include "app/command_line.h"
+
+#include "app/actions.h"
+#include "app/menu_policy.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <type_traits>
+
+namespace quillmend {
+
+namespace {
+
+struct CloseKernelHandle { void operator()(HANDLE h) const noexcept { CloseHandle(h); } };
+using UniqueHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, CloseKernelHandle>;
+
+constexpr std::wstring_view kUsage =
+    L"Usage: quillmend /enable | /disable | /status | /restart-shell | /?  "
+    L"(exit code 0 done or menu enabled, 1 menu disabled, 2 failed, 87 bad argument)";
+
+std::wstring describe(std::optional<DWORD> value)
+{
+    return value ? std::to_wstring(*value) : L"not set";
+}
+
+int status()
+{
+    const MenuPolicy policy = readMenuPolicy();
+    const bool disabled = policy.menuDisabled();
+    writeLine(std::wstring(L"The right-click menu is ") + (disabled ? L"disabled" : L"enabled")
+              + L" (NoViewContextMenu: machine " + describe(policy.machine) + L", current user "
+              + describe(policy.user) + L").");
+    return disabled ? kExitDisabled : kExitDone;
+}
+
+int applyScript(Launcher& launcher, const ScriptAction& action)
+{
+    Actions actions(launcher);
+    const ScriptOutcome outcome = actions.applyScript(action);
+    writeLine(outcomeMessage(outcome, action, Language::english));
+    return succeeded(outcome) ? kExitDone : kExitFailed;
+}
+
+int restartShell(Launcher& launcher)
+{
+    Actions actions(launcher);
+    const bool started = actions.startShellRestart();
+    writeLine(started ? L"The shell is restarting." : text(IDS_RESTART_FAILED, Language::english));
+    return started ? kExitDone : kExitFailed;
+}
+
+} // namespace
+
+Command parseArgument(std::wstring_view argument)
+{
+    if (argument.size() < 2 || (argument[0] != L'/' && argument[0] != L'-'))
+        return Command::invalid;
+    std::wstring name(argument.substr(1));
+    std::ranges::transform(name, name.begin(), [](wchar_t c) { return c >= L'A' && c <= L'Z' ? wchar_t(c - L'A' + L'a') : c; });
+    if (name == L"enable")
+        return Command::enable;
+    if (name == L"disable")
+        return Command::disable;
+    if (name == L"status")
+        return Command::status;
+    if (name == L"restart-shell")
+        return Command::restartShell;
+    if (name == L"?")
+        return Command::help;
+    return Command::invalid;
+}
+
+int runCommandLine(std::span<const std::wstring> arguments, Launcher& launcher)
+{
+    switch (arguments.size() == 1 ? parseArgument(arguments[0]) : Command::invalid) {
+    case Command::enable:
+        return applyScript(launcher, kEnableMenu);
+    case Command::disable:
+        return applyScript(launcher, kDisableMenu);
+    case Command::status:
+        return status();
+    case Command::restartShell:
+        return restartShell(launcher);
+    case Command::help:
+        writeLine(kUsage);
+        return kExitDone;
+    case Command::invalid:
+        break;
+    }
+    const std::wstring problem = arguments.size() == 1 ? L"Unknown argument \"" + arguments[0] + L"\". " : L"Only one argument is taken. ";
+    writeLine(problem + std::wstring(kUsage));
+    return kExitBadArgument;
+}
+
+void writeLine(std::wstring_view line)
+{
+    const std::wstring text = std::wstring(line) + L"\r\n";
+    HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    UniqueHandle console;
+    if (!out || out == INVALID_HANDLE_VALUE) {
+        // Started from a console without redirection: a windowed program has
+        // no output of its own, so it writes into its parent's console.
+        if (!AttachConsole(ATTACH_PARENT_PROCESS))
+            return;
+        console.reset(CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr));
+        if (console.get() == INVALID_HANDLE_VALUE) {
+            (void)console.release();
+            return;
+        }
+        out = console.get();
+    }
+    DWORD written = 0;
+    DWORD mode = 0;
+    if (GetConsoleMode(out, &mode)) {
+        WriteConsoleW(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+        return;
+    }
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size, nullptr, nullptr);
+    WriteFile(out, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
+}
+
+} // namespace quillmend
