@@ -1,6 +1,6 @@
 #include "app/form1.h"
 
-#include "skin/core/engine.h"
+#include "quillmend/skin.h"
 
 namespace quillmend {
 

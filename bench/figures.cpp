@@ -4,7 +4,7 @@
 #include "bench/first_paint.h"
 #include "bench/no_launcher.h"
 #include "gallery/gallery_form.h"
-#include "skin/core/engine.h"
+#include "quillmend/skin.h"
 #include "skin/core/properties.h"
 #include "skin/images/gdi.h"
 #include "skin/images/rect.h"
@@ -205,8 +205,8 @@ void measureAttach(Results& results, Scene& scene, const char* name, HWND plain)
     options.between = [] { pumpMessages(); };
     const Pair pair = samplePair(
         [plain] {
-            skin::startSkinEngine(plain);
-            skin::stopSkinEngine(plain);
+            quillmend::skin::startSkinEngine(plain);
+            quillmend::skin::stopSkinEngine(plain);
         },
         [plain] {
             EnumChildWindows(plain, visitNothing, 0);
@@ -217,11 +217,11 @@ void measureAttach(Results& results, Scene& scene, const char* name, HWND plain)
 
     SampleOptions once = options;
     once.sampleNs = 1; // one attach, or one detach, per sample
-    once.between = [plain] { skin::stopSkinEngine(plain); pumpMessages(); };
-    const Summary attach = sample([plain] { skin::startSkinEngine(plain); }, once);
-    once.between = [plain] { pumpMessages(); skin::startSkinEngine(plain); pumpMessages(); };
-    const Summary detach = sample([plain] { skin::stopSkinEngine(plain); }, once);
-    skin::stopSkinEngine(plain);
+    once.between = [plain] { quillmend::skin::stopSkinEngine(plain); pumpMessages(); };
+    const Summary attach = sample([plain] { quillmend::skin::startSkinEngine(plain); }, once);
+    once.between = [plain] { pumpMessages(); quillmend::skin::startSkinEngine(plain); pumpMessages(); };
+    const Summary detach = sample([plain] { quillmend::skin::stopSkinEngine(plain); }, once);
+    quillmend::skin::stopSkinEngine(plain);
     pumpMessages();
     scene.check();
     results.parts.push_back(partRow(std::string("Attach alone, ") + name, "µs", attach, "startSkinEngine, images already built"));

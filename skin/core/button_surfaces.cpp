@@ -1,9 +1,9 @@
 #include "skin/core/button_surfaces.h"
 
+#include "skin/core/engine.h"
 #include "skin/core/properties.h"
 #include "skin/images/gdi.h"
 #include "skin/images/rect.h"
-#include "skin/paint/button_face.h"
 
 #include <algorithm>
 
@@ -41,6 +41,13 @@ HBITMAP bitmapOf(HWND hwnd, int n) noexcept
     return static_cast<HBITMAP>(GetPropW(hwnd, prop::kSurfaceBitmap[n]));
 }
 
+// The faces are drawn by the paint layer, which the router lent at start-up.
+void drawFaces(HWND hwnd) noexcept
+{
+    if (const auto draw = upperLayers().drawButtonFaces)
+        draw(hwnd);
+}
+
 } // namespace
 
 void createButtonSurfaces(HWND hwnd) noexcept
@@ -56,7 +63,7 @@ void createButtonSurfaces(HWND hwnd) noexcept
             setProp(hwnd, prop::kSurfaceBitmap[n], reinterpret_cast<LONG_PTR>(bitmap));
         }
     }
-    renderButtonFaces(hwnd);
+    drawFaces(hwnd);
 }
 
 void resizeButtonSurfaces(HWND hwnd) noexcept
@@ -75,7 +82,7 @@ void resizeButtonSurfaces(HWND hwnd) noexcept
             setProp(hwnd, prop::kSurfaceBitmap[n], reinterpret_cast<LONG_PTR>(bitmap));
         }
     }
-    renderButtonFaces(hwnd);
+    drawFaces(hwnd);
 }
 
 void releaseButtonSurfaces(HWND hwnd) noexcept

@@ -1,11 +1,10 @@
 #include "skin/core/engine.h"
 
 #include "skin/core/button_surfaces.h"
+#include "skin/core/fade_timer.h"
 #include "skin/core/kinds.h"
 #include "skin/core/properties.h"
-#include "skin/core/window_proc.h"
 #include "skin/images/skin_images.h"
-#include "skin/input/fade.h"
 
 namespace skin {
 
@@ -15,6 +14,7 @@ namespace {
 bool g_skinInitialised = false;
 bool g_trackMouseEventAvailable = false;
 int g_attachedWindowCount = 0;
+UpperLayers g_layers;
 
 constexpr LONG_PTR kButtonTypeMask = BS_TYPEMASK;
 
@@ -117,24 +117,23 @@ bool probeExport(const char* functionName, const wchar_t* libraryName) noexcept
     return found;
 }
 
-int startSkinEngine(HWND hwnd) noexcept
+void prepareEngine(const UpperLayers& layers) noexcept
 {
+    g_layers = layers;
     if (!g_skinInitialised) {
         g_skinInitialised = true;
         g_trackMouseEventAvailable = probeExport("TrackMouseEvent", L"User32");
         buildSkinImages();
     }
-    return attachWindow(hwnd);
 }
 
-int stopSkinEngine(HWND hwnd) noexcept
-{
-    return detachWindow(hwnd);
-}
+const UpperLayers& upperLayers() noexcept { return g_layers; }
 
-int attachWindow(HWND hwnd) noexcept
+namespace {
+
+int attach(HWND hwnd, bool asContainer) noexcept
 {
-    if (!hwnd)
+    if (!hwnd || !g_layers.windowProc)
         return 0;
     // Only windows of this thread: another program's dialog must never be
     // restyled or subclassed, and a foreign window cannot be subclassed anyway.
@@ -142,17 +141,17 @@ int attachWindow(HWND hwnd) noexcept
         return 0;
     if (getProp(hwnd, prop::kProcAddr) != 0)
         return 0;
-    // A window that still runs skinWindowProc but lost its saved procedure
-    // counts as attached: subclassing it again would save skinWindowProc as
-    // its own procedure, and every message would call itself until the stack
-    // ran out.
-    if (GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&skinWindowProc))
+    // A window that still runs the skin's procedure but lost its saved one
+    // counts as attached: subclassing it again would save the skin's
+    // procedure as its own, and every message would call itself until the
+    // stack ran out.
+    if (GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(g_layers.windowProc))
         return 0;
 
     const std::wstring name = lowerClassName(hwnd);
-    if (isContainer(name))
+    if (asContainer || isContainer(name))
         EnumChildWindows(hwnd, attachChildCallback, 0);
-    else if (isPushButton(name))
+    if (isPushButton(name))
         attachPushButton(hwnd);
     else if (isComboKind(name) || isCheckBox(name) || isOptionButton(name))
         attachStateful(hwnd);
@@ -160,7 +159,7 @@ int attachWindow(HWND hwnd) noexcept
         attachListHeader(hwnd);
 
     SetLastError(0);
-    const LONG_PTR oldProc = SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&skinWindowProc));
+    const LONG_PTR oldProc = SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_layers.windowProc));
     if (oldProc == 0 && GetLastError() != 0) {
         // Not subclassed: take back what was given so nothing outlives the
         // attach and the window does not count.
@@ -171,6 +170,27 @@ int attachWindow(HWND hwnd) noexcept
     setProp(hwnd, prop::kProcAddr, oldProc);
     repaintWhole(hwnd);
     return 1;
+}
+
+} // namespace
+
+int attachWindow(HWND hwnd) noexcept
+{
+    return attach(hwnd, false);
+}
+
+int attachHostWindow(HWND hwnd) noexcept
+{
+    return attach(hwnd, true);
+}
+
+int detachHostWindow(HWND hwnd) noexcept
+{
+    // The host's own window goes last, as a container's does; a child that
+    // was never attached is passed over.
+    if (hwnd && getProp(hwnd, prop::kProcAddr) != 0 && !isContainer(lowerClassName(hwnd)))
+        EnumChildWindows(hwnd, detachChildCallback, 0);
+    return detachWindow(hwnd);
 }
 
 int detachWindow(HWND hwnd) noexcept

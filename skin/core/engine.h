@@ -5,11 +5,25 @@
 
 namespace skin {
 
-// Prepares the engine on its first call (or the first after a full
-// teardown), then attaches the window and everything below it.
-int startSkinEngine(HWND hwnd) noexcept;
-// Detaches the window and everything below it.
-int stopSkinEngine(HWND hwnd) noexcept;
+// What the layers above core lend it. Core keeps each window's state and
+// never names the code above it: the router hands in, before the first
+// attach, the procedure every attached window runs and the painter that
+// fills a push button's state surfaces.
+struct UpperLayers {
+    WNDPROC windowProc = nullptr;
+    void (*drawButtonFaces)(HWND hwnd) noexcept = nullptr;
+};
+
+// Prepares the engine-wide resources on the first call (or the first after a
+// full teardown) and keeps the layers above for every later attach.
+void prepareEngine(const UpperLayers& layers) noexcept;
+const UpperLayers& upperLayers() noexcept;
+
+// A host program's own window counts as a container whatever its class:
+// attaching it attaches every window below it, and detaching it gives them
+// back. 1 if this call attached (detached) the window itself.
+int attachHostWindow(HWND hwnd) noexcept;
+int detachHostWindow(HWND hwnd) noexcept;
 
 // 1 if this call attached the window; 0 for a null, foreign or attached one.
 int attachWindow(HWND hwnd) noexcept;

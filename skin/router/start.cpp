@@ -1,0 +1,35 @@
+#include "skin/router/start.h"
+
+#include "quillmend/skin.h"
+#include "skin/core/engine.h"
+#include "skin/paint/button_face.h"
+#include "skin/router/window_proc.h"
+
+namespace skin {
+
+int startSkinEngine(HWND hwnd) noexcept
+{
+    prepareEngine({&skinWindowProc, &renderButtonFaces});
+    return attachHostWindow(hwnd);
+}
+
+int stopSkinEngine(HWND hwnd) noexcept
+{
+    return detachHostWindow(hwnd);
+}
+
+} // namespace skin
+
+namespace quillmend::skin {
+
+int startSkinEngine(HWND window) noexcept
+{
+    return ::skin::startSkinEngine(window);
+}
+
+int stopSkinEngine(HWND window) noexcept
+{
+    return ::skin::stopSkinEngine(window);
+}
+
+} // namespace quillmend::skin
