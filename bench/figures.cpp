@@ -16,6 +16,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
+#include <type_traits>
 
 namespace bench {
 
@@ -354,6 +356,50 @@ void measureNcPaint(Results& results, HWND skinned, HWND plain)
                                         + " µs; attach and detach send one to every window"));
 }
 
+// A host's dialog of 100 push buttons, 10 x 10, as a program would show it.
+// Skinning it counts until its windows have painted once; so does giving
+// it back.
+void measureButtonDialog(Results& results)
+{
+    constexpr int kButtons = 100;
+    const auto dialog = std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)>(
+        CreateWindowExW(0, L"#32770", L"100 buttons", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 220, 10 * 86 + 16,
+                        10 * 28 + 40, nullptr, nullptr, nullptr, nullptr),
+        &DestroyWindow);
+    HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    for (int i = 0; i < kButtons; ++i) {
+        HWND button = CreateWindowExW(0, L"Button", (L"Button " + std::to_wstring(i + 1)).c_str(),
+                                      WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 6 + (i % 10) * 86, 6 + (i / 10) * 28, 80,
+                                      24, dialog.get(), nullptr, nullptr, nullptr);
+        SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    pumpMessages();
+    HWND hwnd = dialog.get();
+    SampleOptions once;
+    once.samples = 9;
+    once.sampleNs = 1;
+    once.between = [hwnd] { quillmend::skin::stopSkinEngine(hwnd); pumpMessages(); };
+    const Summary attach = sample([hwnd] {
+        quillmend::skin::startSkinEngine(hwnd);
+        pumpMessages();
+    }, once);
+    once.between = [hwnd] { pumpMessages(); quillmend::skin::startSkinEngine(hwnd); pumpMessages(); };
+    const Summary detach = sample([hwnd] {
+        quillmend::skin::stopSkinEngine(hwnd);
+        pumpMessages();
+    }, once);
+    quillmend::skin::stopSkinEngine(hwnd);
+    once.between = [] { pumpMessages(); };
+    const Summary plain = sample([hwnd] {
+        RedrawWindow(hwnd, nullptr, nullptr, kRepaintFlags);
+        pumpMessages();
+    }, once);
+    results.figures.push_back({"Skin a dialog of 100 push buttons, until painted", "ms", attach, plain,
+                               "a full repaint of the unskinned dialog"});
+    results.figures.push_back({"Give the dialog of 100 push buttons back, until painted", "ms", detach, plain,
+                               "a full repaint of the unskinned dialog"});
+}
+
 } // namespace
 
 Results measureAll(int startupRuns)
@@ -378,6 +424,7 @@ Results measureAll(int startupRuns)
         scene.form1.form().unload();
         scene.gallery->unload();
     }
+    measureButtonDialog(results);
 
     const StartupFigures startup = measureStartup(startupRuns);
     results.figures.push_back(pairRow("Process start to Form1's first paint (form and controls)", "ms",

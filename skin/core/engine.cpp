@@ -4,6 +4,7 @@
 #include "skin/core/fade_timer.h"
 #include "skin/core/kinds.h"
 #include "skin/core/properties.h"
+#include "skin/images/scratch.h"
 #include "skin/images/skin_images.h"
 
 namespace skin {
@@ -94,6 +95,7 @@ void windowDetached() noexcept
         return;
     g_attachedWindowCount = 0;
     releaseSkinImages();
+    releaseScratchSurfaces();
     g_skinInitialised = false;
 }
 

@@ -1,6 +1,7 @@
 #include "skin/images/surface.h"
 
 #include "skin/images/gdi.h"
+#include "skin/images/scratch.h"
 #include "skin/images/transparent.h"
 
 namespace skin {
@@ -113,10 +114,11 @@ int drawImagePart(HDC destDc, int destX, int destY, int destWidth, int destHeigh
 
     // The picture is composed off screen, so the destination is written once
     // and a transparent colour is applied to the finished, resized picture.
-    const Surface scratch = createMemorySurface(W, H);
-    if (!scratch)
+    // The pieces cover all of W x H, so what the reused surface held before
+    // never shows.
+    HDC dc = scratchSurface(ScratchUse::composition, W, H);
+    if (!dc)
         return 0;
-    HDC dc = scratch.dc();
 
     if (L == 0 && T == 0 && R == 0 && B == 0) {
         StretchBlt(dc, 0, 0, W, H, srcDc, srcX, srcY, w, h, SRCCOPY);

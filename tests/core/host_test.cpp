@@ -2,6 +2,8 @@
 // engine counts as a container, and stopping gives every window back.
 #include "core_fixture.h"
 
+#include "skin/images/scratch.h"
+
 #include <gtest/gtest.h>
 
 using namespace qmtest;
@@ -47,6 +49,7 @@ TEST(Host, WindowOfAnyClassSkinsEveryWindowBelowItAndGivesThemBack)
         ASSERT_EQ(skin::stopSkinEngine(host.get()), 1);
         EXPECT_EQ(skin::attachedWindowCount(), 0);
         EXPECT_FALSE(skin::skinInitialised()) << "everything released with the last window";
+        EXPECT_FALSE(skin::scratchSurfacesHeld());
         for (const Window& w : before) {
             EXPECT_EQ(GetWindowLongPtrW(w.hwnd, GWLP_WNDPROC), w.proc);
             EXPECT_TRUE(skinProperties(w.hwnd).empty());
