@@ -2,6 +2,7 @@
 
 #include "skin/core/engine.h"
 #include "skin/core/properties.h"
+#include "skin/images/display_bitmap.h"
 #include "skin/images/gdi.h"
 #include "skin/images/rect.h"
 
@@ -52,35 +53,29 @@ void drawFaces(HWND hwnd) noexcept
 
 void createButtonSurfaces(HWND hwnd) noexcept
 {
-    {
-        WindowDc windowDc(hwnd);
-        const SurfaceSize size = surfaceSizeOf(hwnd);
-        for (int n = 0; n < 4; ++n) {
-            HDC dc = CreateCompatibleDC(windowDc.get());
-            HBITMAP bitmap = CreateCompatibleBitmap(windowDc.get(), size.width, size.height);
-            SelectObject(dc, bitmap);
-            setProp(hwnd, prop::kSurfaceDc[n], reinterpret_cast<LONG_PTR>(dc));
-            setProp(hwnd, prop::kSurfaceBitmap[n], reinterpret_cast<LONG_PTR>(bitmap));
-        }
+    const SurfaceSize size = surfaceSizeOf(hwnd);
+    for (int n = 0; n < 4; ++n) {
+        HDC dc = CreateCompatibleDC(nullptr);
+        HBITMAP bitmap = createDisplayBitmap(size.width, size.height);
+        SelectObject(dc, bitmap);
+        setProp(hwnd, prop::kSurfaceDc[n], reinterpret_cast<LONG_PTR>(dc));
+        setProp(hwnd, prop::kSurfaceBitmap[n], reinterpret_cast<LONG_PTR>(bitmap));
     }
     drawFaces(hwnd);
 }
 
 void resizeButtonSurfaces(HWND hwnd) noexcept
 {
-    {
-        WindowDc windowDc(hwnd);
-        const SurfaceSize size = surfaceSizeOf(hwnd);
-        for (int n = 0; n < 4; ++n) {
-            HDC dc = stateSurface(hwnd, n);
-            if (!dc)
-                continue;
-            HBITMAP bitmap = CreateCompatibleBitmap(windowDc.get(), size.width, size.height);
-            if (!bitmap)
-                continue; // keep the old picture rather than none
-            DeleteObject(SelectObject(dc, bitmap));
-            setProp(hwnd, prop::kSurfaceBitmap[n], reinterpret_cast<LONG_PTR>(bitmap));
-        }
+    const SurfaceSize size = surfaceSizeOf(hwnd);
+    for (int n = 0; n < 4; ++n) {
+        HDC dc = stateSurface(hwnd, n);
+        if (!dc)
+            continue;
+        HBITMAP bitmap = createDisplayBitmap(size.width, size.height);
+        if (!bitmap)
+            continue; // keep the old picture rather than none
+        DeleteObject(SelectObject(dc, bitmap));
+        setProp(hwnd, prop::kSurfaceBitmap[n], reinterpret_cast<LONG_PTR>(bitmap));
     }
     drawFaces(hwnd);
 }
