@@ -37,11 +37,6 @@ SurfaceSize surfaceSizeOf(HWND hwnd) noexcept
     return {std::max(bounds.width, 1), std::max(bounds.height, 1)};
 }
 
-HBITMAP bitmapOf(HWND hwnd, int n) noexcept
-{
-    return static_cast<HBITMAP>(GetPropW(hwnd, prop::kSurfaceBitmap[n]));
-}
-
 // The faces are drawn by the paint layer, which the router lent at start-up.
 void drawFaces(HWND hwnd) noexcept
 {
@@ -82,17 +77,16 @@ void resizeButtonSurfaces(HWND hwnd) noexcept
 
 void releaseButtonSurfaces(HWND hwnd) noexcept
 {
+    // Each handle is read as its property is removed.
     for (int n = 0; n < 4; ++n) {
-        HDC dc = stateSurface(hwnd, n);
-        HBITMAP bitmap = bitmapOf(hwnd, n);
+        const auto dc = static_cast<HDC>(RemovePropW(hwnd, prop::kSurfaceDc[n]));
+        const auto bitmap = static_cast<HBITMAP>(RemovePropW(hwnd, prop::kSurfaceBitmap[n]));
         if (dc) {
             SelectObject(dc, stockBitmap());
             DeleteDC(dc);
         }
         if (bitmap)
             DeleteObject(bitmap);
-        removeProp(hwnd, prop::kSurfaceDc[n]);
-        removeProp(hwnd, prop::kSurfaceBitmap[n]);
     }
 }
 

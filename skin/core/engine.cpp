@@ -30,8 +30,9 @@ void attachPushButton(HWND hwnd) noexcept
 {
     createButtonSurfaces(hwnd);
     const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    // No redraw here: attach repaints the whole window once it is subclassed.
     if (isPushButtonType(style))
-        SendMessageW(hwnd, BM_SETSTYLE, BS_OWNERDRAW, TRUE);
+        SendMessageW(hwnd, BM_SETSTYLE, BS_OWNERDRAW, FALSE);
     setProp(hwnd, prop::kOldStyle, style);
     setProp(hwnd, prop::kMouseFlag, 0);
     setProp(hwnd, prop::kTimerId, 0);
@@ -43,14 +44,16 @@ void attachPushButton(HWND hwnd) noexcept
 void detachPushButton(HWND hwnd) noexcept
 {
     releaseButtonSurfaces(hwnd);
-    stopFadeTimer(hwnd);
+    // Each property is read as it is removed: one trip to the server, not two.
+    if (const auto timer = reinterpret_cast<UINT_PTR>(RemovePropW(hwnd, prop::kTimerId)))
+        KillTimer(hwnd, timer);
     // Give back only the button type attach changed: the enabled and visible
     // bits are the window's own business since then.
-    const LONG_PTR saved = getProp(hwnd, prop::kOldStyle);
+    const auto saved = reinterpret_cast<LONG_PTR>(RemovePropW(hwnd, prop::kOldStyle));
     const LONG_PTR current = GetWindowLongPtrW(hwnd, GWL_STYLE);
     if ((current & kButtonTypeMask) != (saved & kButtonTypeMask))
         SetWindowLongPtrW(hwnd, GWL_STYLE, (current & ~kButtonTypeMask) | (saved & kButtonTypeMask));
-    for (const wchar_t* name : {prop::kOldStyle, prop::kMouseFlag, prop::kTimerId, prop::kOldState, prop::kAlphaLevel})
+    for (const wchar_t* name : {prop::kMouseFlag, prop::kOldState, prop::kAlphaLevel})
         removeProp(hwnd, name);
     SetWindowRgn(hwnd, nullptr, TRUE);
 }
@@ -82,12 +85,35 @@ void removeKindState(HWND hwnd, std::wstring_view name) noexcept
     }
 }
 
-// Sends a full frame repaint and invalidates the client area.
-void repaintWhole(HWND hwnd) noexcept
+// How a window is repainted after attach or detach. A container invalidates
+// the client areas of every window below it in one call, so the windows it
+// attaches or detaches on the way leave theirs to it.
+enum class Repaint { own, withChildren, byContainer };
+
+// True when the window has a frame, border or scroll bar outside its client
+// area: only then does a frame repaint draw anything.
+bool hasNonClientArea(HWND hwnd) noexcept
 {
-    SendMessageW(hwnd, WM_NCPAINT, 1, 0);
-    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT);
+    RECT window{};
+    RECT client{};
+    GetWindowRect(hwnd, &window);
+    GetClientRect(hwnd, &client);
+    return window.right - window.left != client.right || window.bottom - window.top != client.bottom;
 }
+
+// Repaints the frame now and invalidates the client area. A progress bar
+// paints itself whole on a frame repaint, so it always gets one.
+void repaintWhole(HWND hwnd, std::wstring_view name, Repaint how) noexcept
+{
+    if (isProgressBar(name) || hasNonClientArea(hwnd))
+        SendMessageW(hwnd, WM_NCPAINT, 1, 0);
+    if (how != Repaint::byContainer)
+        RedrawWindow(hwnd, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_INTERNALPAINT | (how == Repaint::withChildren ? RDW_ALLCHILDREN : 0));
+}
+
+// A child met while a container attaches or detaches everything below it.
+constexpr LPARAM kUnderContainer = 1;
 
 void windowDetached() noexcept
 {
@@ -133,7 +159,7 @@ const UpperLayers& upperLayers() noexcept { return g_layers; }
 
 namespace {
 
-int attach(HWND hwnd, bool asContainer) noexcept
+int attach(HWND hwnd, bool asContainer, bool underContainer) noexcept
 {
     if (!hwnd || !g_layers.windowProc)
         return 0;
@@ -151,8 +177,12 @@ int attach(HWND hwnd, bool asContainer) noexcept
         return 0;
 
     const std::wstring name = lowerClassName(hwnd);
-    if (asContainer || isContainer(name))
-        EnumChildWindows(hwnd, attachChildCallback, 0);
+    const bool container = asContainer || isContainer(name);
+    const Repaint repaint = underContainer ? Repaint::byContainer
+                            : container   ? Repaint::withChildren
+                                          : Repaint::own;
+    if (container)
+        EnumChildWindows(hwnd, attachChildCallback, kUnderContainer);
     if (isPushButton(name))
         attachPushButton(hwnd);
     else if (isComboKind(name) || isCheckBox(name) || isOptionButton(name))
@@ -166,36 +196,18 @@ int attach(HWND hwnd, bool asContainer) noexcept
         // Not subclassed: take back what was given so nothing outlives the
         // attach and the window does not count.
         removeKindState(hwnd, name);
+        if (repaint == Repaint::withChildren) // the children are skinned all the same
+            RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ALLCHILDREN);
         return 0;
     }
     ++g_attachedWindowCount;
     setProp(hwnd, prop::kProcAddr, oldProc);
-    repaintWhole(hwnd);
+    repaintWhole(hwnd, name, repaint);
     return 1;
 }
 
-} // namespace
-
-int attachWindow(HWND hwnd) noexcept
-{
-    return attach(hwnd, false);
-}
-
-int attachHostWindow(HWND hwnd) noexcept
-{
-    return attach(hwnd, true);
-}
-
-int detachHostWindow(HWND hwnd) noexcept
-{
-    // The host's own window goes last, as a container's does; a child that
-    // was never attached is passed over.
-    if (hwnd && getProp(hwnd, prop::kProcAddr) != 0 && !isContainer(lowerClassName(hwnd)))
-        EnumChildWindows(hwnd, detachChildCallback, 0);
-    return detachWindow(hwnd);
-}
-
-int detachWindow(HWND hwnd) noexcept
+// The window goes last, after every window below it when it is a container.
+int detach(HWND hwnd, bool asContainer, bool underContainer) noexcept
 {
     if (!hwnd)
         return 0;
@@ -204,27 +216,52 @@ int detachWindow(HWND hwnd) noexcept
         return 0;
 
     const std::wstring name = lowerClassName(hwnd);
-    if (isContainer(name))
-        EnumChildWindows(hwnd, detachChildCallback, 0);
-    else
+    const bool container = asContainer || isContainer(name);
+    if (container)
+        EnumChildWindows(hwnd, detachChildCallback, kUnderContainer);
+    if (!isContainer(name))
         removeKindState(hwnd, name);
 
     removeProp(hwnd, prop::kProcAddr);
     SetWindowLongPtrW(hwnd, GWLP_WNDPROC, savedProc);
-    repaintWhole(hwnd);
+    repaintWhole(hwnd, name, underContainer ? Repaint::byContainer
+                             : container    ? Repaint::withChildren
+                                            : Repaint::own);
     windowDetached();
     return 1;
 }
 
-BOOL CALLBACK attachChildCallback(HWND hwnd, LPARAM) noexcept
+} // namespace
+
+int attachWindow(HWND hwnd) noexcept
 {
-    attachWindow(hwnd);
+    return attach(hwnd, false, false);
+}
+
+int attachHostWindow(HWND hwnd) noexcept
+{
+    return attach(hwnd, true, false);
+}
+
+int detachWindow(HWND hwnd) noexcept
+{
+    return detach(hwnd, false, false);
+}
+
+int detachHostWindow(HWND hwnd) noexcept
+{
+    return detach(hwnd, true, false);
+}
+
+BOOL CALLBACK attachChildCallback(HWND hwnd, LPARAM lParam) noexcept
+{
+    attach(hwnd, false, lParam == kUnderContainer);
     return TRUE;
 }
 
-BOOL CALLBACK detachChildCallback(HWND hwnd, LPARAM) noexcept
+BOOL CALLBACK detachChildCallback(HWND hwnd, LPARAM lParam) noexcept
 {
-    detachWindow(hwnd);
+    detach(hwnd, false, lParam == kUnderContainer);
     return TRUE;
 }
 
