@@ -38,10 +38,10 @@ SurfaceSize surfaceSizeOf(HWND hwnd) noexcept
 }
 
 // The faces are drawn by the paint layer, which the router lent at start-up.
-void drawFaces(HWND hwnd) noexcept
+void drawFaces(HWND hwnd, const HDC (&surfaces)[4]) noexcept
 {
     if (const auto draw = upperLayers().drawButtonFaces)
-        draw(hwnd);
+        draw(hwnd, surfaces);
 }
 
 } // namespace
@@ -49,21 +49,24 @@ void drawFaces(HWND hwnd) noexcept
 void createButtonSurfaces(HWND hwnd) noexcept
 {
     const SurfaceSize size = surfaceSizeOf(hwnd);
+    HDC surfaces[4]{};
     for (int n = 0; n < 4; ++n) {
         HDC dc = CreateCompatibleDC(nullptr);
         HBITMAP bitmap = createDisplayBitmap(size.width, size.height);
         SelectObject(dc, bitmap);
         setProp(hwnd, prop::kSurfaceDc[n], reinterpret_cast<LONG_PTR>(dc));
         setProp(hwnd, prop::kSurfaceBitmap[n], reinterpret_cast<LONG_PTR>(bitmap));
+        surfaces[n] = dc;
     }
-    drawFaces(hwnd);
+    drawFaces(hwnd, surfaces);
 }
 
 void resizeButtonSurfaces(HWND hwnd) noexcept
 {
     const SurfaceSize size = surfaceSizeOf(hwnd);
+    HDC surfaces[4]{};
     for (int n = 0; n < 4; ++n) {
-        HDC dc = stateSurface(hwnd, n);
+        HDC dc = surfaces[n] = stateSurface(hwnd, n);
         if (!dc)
             continue;
         HBITMAP bitmap = createDisplayBitmap(size.width, size.height);
@@ -72,7 +75,7 @@ void resizeButtonSurfaces(HWND hwnd) noexcept
         DeleteObject(SelectObject(dc, bitmap));
         setProp(hwnd, prop::kSurfaceBitmap[n], reinterpret_cast<LONG_PTR>(bitmap));
     }
-    drawFaces(hwnd);
+    drawFaces(hwnd, surfaces);
 }
 
 void releaseButtonSurfaces(HWND hwnd) noexcept

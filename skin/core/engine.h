@@ -11,7 +11,7 @@ namespace skin {
 // fills a push button's state surfaces.
 struct UpperLayers {
     WNDPROC windowProc = nullptr;
-    void (*drawButtonFaces)(HWND hwnd) noexcept = nullptr;
+    void (*drawButtonFaces)(HWND hwnd, const HDC (&surfaces)[4]) noexcept = nullptr;
 };
 
 // Prepares the engine-wide resources on the first call (or the first after a

@@ -9,7 +9,9 @@ namespace skin {
 
 int startSkinEngine(HWND hwnd) noexcept
 {
-    prepareEngine({&skinWindowProc, &renderButtonFaces});
+    // The face painter is named by its type: renderButtonFaces has two overloads.
+    void (*const drawFaces)(HWND, const HDC (&)[4]) noexcept = &renderButtonFaces;
+    prepareEngine({&skinWindowProc, drawFaces});
     return attachHostWindow(hwnd);
 }
 
