@@ -327,11 +327,11 @@ void measureButtonAttachParts(Results& results, HWND skinned, HWND plain)
     results.parts.push_back(partRow("drawImagePart, one " + size + " nine-slice face", "µs", sample([&] {
         skin::drawImagePart(target.dc(), 0, 0, bounds.width, bounds.height, skin::buttonFaceImage(), 0, 0, 7, 21,
                             3, 3, 3, 3);
-    }), "composes on a fresh scratch surface"));
+    }), "composes on the engine's reused scratch surface"));
     results.parts.push_back(partRow("createMemorySurface(" + std::to_string(bounds.width) + ", "
                                         + std::to_string(bounds.height) + ") and its release", "µs", sample([&bounds] {
         const skin::Surface scratch = skin::createMemorySurface(bounds.width, bounds.height);
-    }), "drawImagePart's scratch surface"));
+    }), "what each composition made and freed before scratch surfaces were reused"));
     results.parts.push_back(partRow("StretchBlt of the face tile's middle to " + std::to_string(bounds.width - 6) + " x "
                                         + std::to_string(bounds.height - 6), "µs", sample([&] {
         StretchBlt(target.dc(), 3, 3, bounds.width - 6, bounds.height - 6, skin::buttonFaceImage(), 3, 3, 1, 15, SRCCOPY);
@@ -353,7 +353,7 @@ void measureNcPaint(Results& results, HWND skinned, HWND plain)
                                  [plain] { SendMessageW(plain, WM_NCPAINT, 1, 0); });
     results.parts.push_back(partRow("WM_NCPAINT to the skinned Form1", "µs", pair.measured,
                                     "unskinned: " + std::to_string(pair.baseline.median / 1e3).substr(0, 6)
-                                        + " µs; attach and detach send one to every window"));
+                                        + " µs; attach and detach send one to every window with a frame"));
 }
 
 // A host's dialog of 100 push buttons, 10 x 10, as a program would show it.

@@ -7,6 +7,8 @@
 #include "skin/images/scratch.h"
 #include "skin/images/skin_images.h"
 
+#include <optional>
+
 namespace skin {
 
 namespace {
@@ -41,7 +43,9 @@ void attachPushButton(HWND hwnd) noexcept
     setRoundedRegion(hwnd);
 }
 
-void detachPushButton(HWND hwnd) noexcept
+// A window being destroyed keeps its region: it is hidden already and its
+// region goes with it.
+void detachPushButton(HWND hwnd, bool destroyed) noexcept
 {
     releaseButtonSurfaces(hwnd);
     // Each property is read as it is removed: one trip to the server, not two.
@@ -55,7 +59,8 @@ void detachPushButton(HWND hwnd) noexcept
         SetWindowLongPtrW(hwnd, GWL_STYLE, (current & ~kButtonTypeMask) | (saved & kButtonTypeMask));
     for (const wchar_t* name : {prop::kMouseFlag, prop::kOldState, prop::kAlphaLevel})
         removeProp(hwnd, name);
-    SetWindowRgn(hwnd, nullptr, TRUE);
+    if (!destroyed)
+        SetWindowRgn(hwnd, nullptr, TRUE);
 }
 
 void attachStateful(HWND hwnd) noexcept
@@ -72,10 +77,10 @@ void attachListHeader(HWND hwnd) noexcept
 }
 
 // Removes whatever attach gave the window before its subclassing step.
-void removeKindState(HWND hwnd, std::wstring_view name) noexcept
+void removeKindState(HWND hwnd, std::wstring_view name, bool destroyed = false) noexcept
 {
     if (isPushButton(name)) {
-        detachPushButton(hwnd);
+        detachPushButton(hwnd, destroyed);
     } else if (isComboKind(name) || isCheckBox(name) || isOptionButton(name)) {
         removeProp(hwnd, prop::kMouseFlag);
         removeProp(hwnd, prop::kOldState);
@@ -87,8 +92,9 @@ void removeKindState(HWND hwnd, std::wstring_view name) noexcept
 
 // How a window is repainted after attach or detach. A container invalidates
 // the client areas of every window below it in one call, so the windows it
-// attaches or detaches on the way leave theirs to it.
-enum class Repaint { own, withChildren, byContainer };
+// attaches or detaches on the way leave theirs to it. A window being
+// destroyed, and everything below it, is hidden already: no repaint at all.
+enum class Repaint { own, withChildren, byContainer, none };
 
 // True when the window has a frame, border or scroll bar outside its client
 // area: only then does a frame repaint draw anything.
@@ -105,6 +111,8 @@ bool hasNonClientArea(HWND hwnd) noexcept
 // paints itself whole on a frame repaint, so it always gets one.
 void repaintWhole(HWND hwnd, std::wstring_view name, Repaint how) noexcept
 {
+    if (how == Repaint::none)
+        return;
     if (isProgressBar(name) || hasNonClientArea(hwnd))
         SendMessageW(hwnd, WM_NCPAINT, 1, 0);
     if (how != Repaint::byContainer)
@@ -114,6 +122,8 @@ void repaintWhole(HWND hwnd, std::wstring_view name, Repaint how) noexcept
 
 // A child met while a container attaches or detaches everything below it.
 constexpr LPARAM kUnderContainer = 1;
+// A child of a window being destroyed.
+constexpr LPARAM kUnderDestroyed = 2;
 
 void windowDetached() noexcept
 {
@@ -207,7 +217,9 @@ int attach(HWND hwnd, bool asContainer, bool underContainer) noexcept
 }
 
 // The window goes last, after every window below it when it is a container.
-int detach(HWND hwnd, bool asContainer, bool underContainer) noexcept
+// `how` is the repaint a child gets from its container's context; a window
+// detached on its own repaints itself, and its children when a container.
+int detach(HWND hwnd, bool asContainer, std::optional<Repaint> how) noexcept
 {
     if (!hwnd)
         return 0;
@@ -217,16 +229,16 @@ int detach(HWND hwnd, bool asContainer, bool underContainer) noexcept
 
     const std::wstring name = lowerClassName(hwnd);
     const bool container = asContainer || isContainer(name);
+    const Repaint repaint = how ? *how : container ? Repaint::withChildren : Repaint::own;
+    const bool destroyed = repaint == Repaint::none;
     if (container)
-        EnumChildWindows(hwnd, detachChildCallback, kUnderContainer);
+        EnumChildWindows(hwnd, detachChildCallback, destroyed ? kUnderDestroyed : kUnderContainer);
     if (!isContainer(name))
-        removeKindState(hwnd, name);
+        removeKindState(hwnd, name, destroyed);
 
     removeProp(hwnd, prop::kProcAddr);
     SetWindowLongPtrW(hwnd, GWLP_WNDPROC, savedProc);
-    repaintWhole(hwnd, name, underContainer ? Repaint::byContainer
-                             : container    ? Repaint::withChildren
-                                            : Repaint::own);
+    repaintWhole(hwnd, name, repaint);
     windowDetached();
     return 1;
 }
@@ -245,12 +257,17 @@ int attachHostWindow(HWND hwnd) noexcept
 
 int detachWindow(HWND hwnd) noexcept
 {
-    return detach(hwnd, false, false);
+    return detach(hwnd, false, std::nullopt);
 }
 
 int detachHostWindow(HWND hwnd) noexcept
 {
-    return detach(hwnd, true, false);
+    return detach(hwnd, true, std::nullopt);
+}
+
+int detachDestroyedWindow(HWND hwnd) noexcept
+{
+    return detach(hwnd, false, Repaint::none);
 }
 
 BOOL CALLBACK attachChildCallback(HWND hwnd, LPARAM lParam) noexcept
@@ -261,7 +278,12 @@ BOOL CALLBACK attachChildCallback(HWND hwnd, LPARAM lParam) noexcept
 
 BOOL CALLBACK detachChildCallback(HWND hwnd, LPARAM lParam) noexcept
 {
-    detach(hwnd, false, lParam == kUnderContainer);
+    std::optional<Repaint> how;
+    if (lParam == kUnderDestroyed)
+        how = Repaint::none;
+    else if (lParam == kUnderContainer)
+        how = Repaint::byContainer;
+    detach(hwnd, false, how);
     return TRUE;
 }
 

@@ -29,6 +29,9 @@ int detachHostWindow(HWND hwnd) noexcept;
 int attachWindow(HWND hwnd) noexcept;
 // 1 if this call detached the window; 0 if it was not attached.
 int detachWindow(HWND hwnd) noexcept;
+// Detach on WM_DESTROY: the window is hidden already and takes its region and
+// everything below it along, so nothing is repainted or reshaped.
+int detachDestroyedWindow(HWND hwnd) noexcept;
 BOOL CALLBACK attachChildCallback(HWND hwnd, LPARAM lParam) noexcept;
 BOOL CALLBACK detachChildCallback(HWND hwnd, LPARAM lParam) noexcept;
 

@@ -20,7 +20,7 @@ namespace {
 // message, so it never meets this window skinned again.
 LRESULT onDestroy(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
-    detachWindow(hwnd);
+    detachDestroyedWindow(hwnd);
     return forward(savedProc, hwnd, msg, wParam, lParam);
 }
 
