@@ -25,8 +25,9 @@ std::vector<Window> snapshot(HWND top)
 
 } // namespace
 
-// Rows: the host's class, a plain panel below it, and whether the host is
-// itself a listed container (whose rule must not change).
+// One row per host class: a class of the host's own, and a listed container
+// whose rule must not change. Below each, a push button and a plain panel
+// holding another push button.
 TEST(Host, WindowOfAnyClassSkinsEveryWindowBelowItAndGivesThemBack)
 {
     for (const wchar_t* hostClass : {L"QmHostWindow", L"Form"}) {
