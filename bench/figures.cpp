@@ -184,10 +184,10 @@ void measureImageSet(Results& results)
 
     results.parts.push_back(partRow("CreateDCW(\"DISPLAY\") + DeleteDC", "µs", sample([] {
         const skin::UniqueDc display(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
-    }), "a new display context, for comparison with the screen's below, which memory surfaces use"));
+    }), "a new display context, for comparison with the screen's below"));
     results.parts.push_back(partRow("GetDC(nullptr) + ReleaseDC", "µs", sample([] {
         const skin::ClientDc screen(nullptr);
-    }), "the screen's context, for comparison"));
+    }), "the screen's context, which memory surfaces no longer need"));
     results.parts.push_back(partRow("createMemorySurface(7, 84) and its release", "µs", sample([] {
         const skin::Surface surface = skin::createMemorySurface(7, 84);
     }), "the image set makes 5"));
