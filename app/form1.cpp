@@ -2,7 +2,7 @@
 
 #include "app/menu_policy.h"
 #include "app/texts.h"
-#include "skin/core/engine.h"
+#include "quillmend/skin.h"
 
 namespace quillmend {
 

@@ -4,7 +4,7 @@
 #include "bench/first_paint.h"
 #include "bench/no_launcher.h"
 #include "gallery/gallery_form.h"
-#include "skin/core/engine.h"
+#include "quillmend/skin.h"
 #include "skin/core/properties.h"
 #include "skin/images/gdi.h"
 #include "skin/images/rect.h"
@@ -16,6 +16,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
+#include <type_traits>
 
 namespace bench {
 
@@ -182,10 +184,10 @@ void measureImageSet(Results& results)
 
     results.parts.push_back(partRow("CreateDCW(\"DISPLAY\") + DeleteDC", "µs", sample([] {
         const skin::UniqueDc display(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
-    }), "a new display context, for comparison with the screen's below, which memory surfaces use"));
+    }), "a new display context, for comparison with the screen's below"));
     results.parts.push_back(partRow("GetDC(nullptr) + ReleaseDC", "µs", sample([] {
         const skin::ClientDc screen(nullptr);
-    }), "the screen's context, for comparison"));
+    }), "the screen's context, which memory surfaces no longer need"));
     results.parts.push_back(partRow("createMemorySurface(7, 84) and its release", "µs", sample([] {
         const skin::Surface surface = skin::createMemorySurface(7, 84);
     }), "the image set makes 5"));
@@ -205,8 +207,8 @@ void measureAttach(Results& results, Scene& scene, const char* name, HWND plain)
     options.between = [] { pumpMessages(); };
     const Pair pair = samplePair(
         [plain] {
-            skin::startSkinEngine(plain);
-            skin::stopSkinEngine(plain);
+            quillmend::skin::startSkinEngine(plain);
+            quillmend::skin::stopSkinEngine(plain);
         },
         [plain] {
             EnumChildWindows(plain, visitNothing, 0);
@@ -217,11 +219,11 @@ void measureAttach(Results& results, Scene& scene, const char* name, HWND plain)
 
     SampleOptions once = options;
     once.sampleNs = 1; // one attach, or one detach, per sample
-    once.between = [plain] { skin::stopSkinEngine(plain); pumpMessages(); };
-    const Summary attach = sample([plain] { skin::startSkinEngine(plain); }, once);
-    once.between = [plain] { pumpMessages(); skin::startSkinEngine(plain); pumpMessages(); };
-    const Summary detach = sample([plain] { skin::stopSkinEngine(plain); }, once);
-    skin::stopSkinEngine(plain);
+    once.between = [plain] { quillmend::skin::stopSkinEngine(plain); pumpMessages(); };
+    const Summary attach = sample([plain] { quillmend::skin::startSkinEngine(plain); }, once);
+    once.between = [plain] { pumpMessages(); quillmend::skin::startSkinEngine(plain); pumpMessages(); };
+    const Summary detach = sample([plain] { quillmend::skin::stopSkinEngine(plain); }, once);
+    quillmend::skin::stopSkinEngine(plain);
     pumpMessages();
     scene.check();
     results.parts.push_back(partRow(std::string("Attach alone, ") + name, "µs", attach, "startSkinEngine, images already built"));
@@ -325,11 +327,11 @@ void measureButtonAttachParts(Results& results, HWND skinned, HWND plain)
     results.parts.push_back(partRow("drawImagePart, one " + size + " nine-slice face", "µs", sample([&] {
         skin::drawImagePart(target.dc(), 0, 0, bounds.width, bounds.height, skin::buttonFaceImage(), 0, 0, 7, 21,
                             3, 3, 3, 3);
-    }), "composes on a fresh scratch surface"));
+    }), "composes on the engine's reused scratch surface"));
     results.parts.push_back(partRow("createMemorySurface(" + std::to_string(bounds.width) + ", "
                                         + std::to_string(bounds.height) + ") and its release", "µs", sample([&bounds] {
         const skin::Surface scratch = skin::createMemorySurface(bounds.width, bounds.height);
-    }), "drawImagePart's scratch surface"));
+    }), "what each composition made and freed before scratch surfaces were reused"));
     results.parts.push_back(partRow("StretchBlt of the face tile's middle to " + std::to_string(bounds.width - 6) + " x "
                                         + std::to_string(bounds.height - 6), "µs", sample([&] {
         StretchBlt(target.dc(), 3, 3, bounds.width - 6, bounds.height - 6, skin::buttonFaceImage(), 3, 3, 1, 15, SRCCOPY);
@@ -351,7 +353,51 @@ void measureNcPaint(Results& results, HWND skinned, HWND plain)
                                  [plain] { SendMessageW(plain, WM_NCPAINT, 1, 0); });
     results.parts.push_back(partRow("WM_NCPAINT to the skinned Form1", "µs", pair.measured,
                                     "unskinned: " + std::to_string(pair.baseline.median / 1e3).substr(0, 6)
-                                        + " µs; attach and detach send one to every window"));
+                                        + " µs; attach and detach send one to every window with a frame"));
+}
+
+// A host's dialog of 100 push buttons, 10 x 10, as a program would show it.
+// Skinning it counts until its windows have painted once; so does giving
+// it back.
+void measureButtonDialog(Results& results)
+{
+    constexpr int kButtons = 100;
+    const auto dialog = std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)>(
+        CreateWindowExW(0, L"#32770", L"100 buttons", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 220, 10 * 86 + 16,
+                        10 * 28 + 40, nullptr, nullptr, nullptr, nullptr),
+        &DestroyWindow);
+    HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    for (int i = 0; i < kButtons; ++i) {
+        HWND button = CreateWindowExW(0, L"Button", (L"Button " + std::to_wstring(i + 1)).c_str(),
+                                      WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 6 + (i % 10) * 86, 6 + (i / 10) * 28, 80,
+                                      24, dialog.get(), nullptr, nullptr, nullptr);
+        SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    pumpMessages();
+    HWND hwnd = dialog.get();
+    SampleOptions once;
+    once.samples = 9;
+    once.sampleNs = 1;
+    once.between = [hwnd] { quillmend::skin::stopSkinEngine(hwnd); pumpMessages(); };
+    const Summary attach = sample([hwnd] {
+        quillmend::skin::startSkinEngine(hwnd);
+        pumpMessages();
+    }, once);
+    once.between = [hwnd] { pumpMessages(); quillmend::skin::startSkinEngine(hwnd); pumpMessages(); };
+    const Summary detach = sample([hwnd] {
+        quillmend::skin::stopSkinEngine(hwnd);
+        pumpMessages();
+    }, once);
+    quillmend::skin::stopSkinEngine(hwnd);
+    once.between = [] { pumpMessages(); };
+    const Summary plain = sample([hwnd] {
+        RedrawWindow(hwnd, nullptr, nullptr, kRepaintFlags);
+        pumpMessages();
+    }, once);
+    results.figures.push_back({"Skin a dialog of 100 push buttons, until painted", "ms", attach, plain,
+                               "a full repaint of the unskinned dialog"});
+    results.figures.push_back({"Give the dialog of 100 push buttons back, until painted", "ms", detach, plain,
+                               "a full repaint of the unskinned dialog"});
 }
 
 } // namespace
@@ -378,6 +424,7 @@ Results measureAll(int startupRuns)
         scene.form1.form().unload();
         scene.gallery->unload();
     }
+    measureButtonDialog(results);
 
     const StartupFigures startup = measureStartup(startupRuns);
     results.figures.push_back(pairRow("Process start to Form1's first paint (form and controls)", "ms",

@@ -1,6 +1,6 @@
 #include "gallery/gallery_form.h"
 
-#include "skin/core/engine.h"
+#include "quillmend/skin.h"
 
 #include <commctrl.h>
 
@@ -123,9 +123,9 @@ std::unique_ptr<quillmend::Form> createGallery(GallerySkin skin)
     }
     form->onLoad([raw] {
         prepare(*raw);
-        skin::startSkinEngine(raw->hwnd());
+        quillmend::skin::startSkinEngine(raw->hwnd());
     });
-    form->onUnload([raw] { skin::stopSkinEngine(raw->hwnd()); });
+    form->onUnload([raw] { quillmend::skin::stopSkinEngine(raw->hwnd()); });
     return form;
 }
 

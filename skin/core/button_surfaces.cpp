@@ -1,10 +1,11 @@
 #include "skin/core/button_surfaces.h"
 
+#include "skin/core/engine.h"
 #include "skin/core/properties.h"
 #include "skin/images/dpi.h"
+#include "skin/images/display_bitmap.h"
 #include "skin/images/gdi.h"
 #include "skin/images/rect.h"
-#include "skin/paint/button_face.h"
 
 #include <algorithm>
 
@@ -37,61 +38,59 @@ SurfaceSize surfaceSizeOf(HWND hwnd) noexcept
     return {std::max(bounds.width, 1), std::max(bounds.height, 1)};
 }
 
-HBITMAP bitmapOf(HWND hwnd, int n) noexcept
+// The faces are drawn by the paint layer, which the router lent at start-up.
+void drawFaces(HWND hwnd, const HDC (&surfaces)[4]) noexcept
 {
-    return static_cast<HBITMAP>(GetPropW(hwnd, prop::kSurfaceBitmap[n]));
+    if (const auto draw = upperLayers().drawButtonFaces)
+        draw(hwnd, surfaces);
 }
 
 } // namespace
 
 void createButtonSurfaces(HWND hwnd) noexcept
 {
-    {
-        WindowDc windowDc(hwnd);
-        const SurfaceSize size = surfaceSizeOf(hwnd);
-        for (int n = 0; n < 4; ++n) {
-            HDC dc = CreateCompatibleDC(windowDc.get());
-            HBITMAP bitmap = CreateCompatibleBitmap(windowDc.get(), size.width, size.height);
-            SelectObject(dc, bitmap);
-            setProp(hwnd, prop::kSurfaceDc[n], reinterpret_cast<LONG_PTR>(dc));
-            setProp(hwnd, prop::kSurfaceBitmap[n], reinterpret_cast<LONG_PTR>(bitmap));
-        }
+    const SurfaceSize size = surfaceSizeOf(hwnd);
+    HDC surfaces[4]{};
+    for (int n = 0; n < 4; ++n) {
+        HDC dc = CreateCompatibleDC(nullptr);
+        HBITMAP bitmap = createDisplayBitmap(size.width, size.height);
+        SelectObject(dc, bitmap);
+        setProp(hwnd, prop::kSurfaceDc[n], reinterpret_cast<LONG_PTR>(dc));
+        setProp(hwnd, prop::kSurfaceBitmap[n], reinterpret_cast<LONG_PTR>(bitmap));
+        surfaces[n] = dc;
     }
-    renderButtonFaces(hwnd);
+    drawFaces(hwnd, surfaces);
 }
 
 void resizeButtonSurfaces(HWND hwnd) noexcept
 {
-    {
-        WindowDc windowDc(hwnd);
-        const SurfaceSize size = surfaceSizeOf(hwnd);
-        for (int n = 0; n < 4; ++n) {
-            HDC dc = stateSurface(hwnd, n);
-            if (!dc)
-                continue;
-            HBITMAP bitmap = CreateCompatibleBitmap(windowDc.get(), size.width, size.height);
-            if (!bitmap)
-                continue; // keep the old picture rather than none
-            DeleteObject(SelectObject(dc, bitmap));
-            setProp(hwnd, prop::kSurfaceBitmap[n], reinterpret_cast<LONG_PTR>(bitmap));
-        }
+    const SurfaceSize size = surfaceSizeOf(hwnd);
+    HDC surfaces[4]{};
+    for (int n = 0; n < 4; ++n) {
+        HDC dc = surfaces[n] = stateSurface(hwnd, n);
+        if (!dc)
+            continue;
+        HBITMAP bitmap = createDisplayBitmap(size.width, size.height);
+        if (!bitmap)
+            continue; // keep the old picture rather than none
+        DeleteObject(SelectObject(dc, bitmap));
+        setProp(hwnd, prop::kSurfaceBitmap[n], reinterpret_cast<LONG_PTR>(bitmap));
     }
-    renderButtonFaces(hwnd);
+    drawFaces(hwnd, surfaces);
 }
 
 void releaseButtonSurfaces(HWND hwnd) noexcept
 {
+    // Each handle is read as its property is removed.
     for (int n = 0; n < 4; ++n) {
-        HDC dc = stateSurface(hwnd, n);
-        HBITMAP bitmap = bitmapOf(hwnd, n);
+        const auto dc = static_cast<HDC>(RemovePropW(hwnd, prop::kSurfaceDc[n]));
+        const auto bitmap = static_cast<HBITMAP>(RemovePropW(hwnd, prop::kSurfaceBitmap[n]));
         if (dc) {
             SelectObject(dc, stockBitmap());
             DeleteDC(dc);
         }
         if (bitmap)
             DeleteObject(bitmap);
-        removeProp(hwnd, prop::kSurfaceDc[n]);
-        removeProp(hwnd, prop::kSurfaceBitmap[n]);
     }
 }
 

@@ -2,11 +2,13 @@
 
 #include "skin/core/button_surfaces.h"
 #include "skin/core/high_contrast.h"
+#include "skin/core/fade_timer.h"
 #include "skin/core/kinds.h"
 #include "skin/core/properties.h"
-#include "skin/core/window_proc.h"
+#include "skin/images/scratch.h"
 #include "skin/images/skin_images.h"
-#include "skin/input/fade.h"
+
+#include <optional>
 
 namespace skin {
 
@@ -16,6 +18,7 @@ namespace {
 bool g_skinInitialised = false;
 bool g_trackMouseEventAvailable = false;
 int g_attachedWindowCount = 0;
+UpperLayers g_layers;
 
 constexpr LONG_PTR kButtonTypeMask = BS_TYPEMASK;
 
@@ -30,8 +33,9 @@ void attachPushButton(HWND hwnd) noexcept
 {
     createButtonSurfaces(hwnd);
     const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    // No redraw here: attach repaints the whole window once it is subclassed.
     if (isPushButtonType(style))
-        SendMessageW(hwnd, BM_SETSTYLE, BS_OWNERDRAW, TRUE);
+        SendMessageW(hwnd, BM_SETSTYLE, BS_OWNERDRAW, FALSE);
     setProp(hwnd, prop::kOldStyle, style);
     setProp(hwnd, prop::kMouseFlag, 0);
     setProp(hwnd, prop::kTimerId, 0);
@@ -40,19 +44,24 @@ void attachPushButton(HWND hwnd) noexcept
     setRoundedRegion(hwnd);
 }
 
-void detachPushButton(HWND hwnd) noexcept
+// A window being destroyed keeps its region: it is hidden already and its
+// region goes with it.
+void detachPushButton(HWND hwnd, bool destroyed) noexcept
 {
     releaseButtonSurfaces(hwnd);
-    stopFadeTimer(hwnd);
+    // Each property is read as it is removed: one trip to the server, not two.
+    if (const auto timer = reinterpret_cast<UINT_PTR>(RemovePropW(hwnd, prop::kTimerId)))
+        KillTimer(hwnd, timer);
     // Give back only the button type attach changed: the enabled and visible
     // bits are the window's own business since then.
-    const LONG_PTR saved = getProp(hwnd, prop::kOldStyle);
+    const auto saved = reinterpret_cast<LONG_PTR>(RemovePropW(hwnd, prop::kOldStyle));
     const LONG_PTR current = GetWindowLongPtrW(hwnd, GWL_STYLE);
     if ((current & kButtonTypeMask) != (saved & kButtonTypeMask))
         SetWindowLongPtrW(hwnd, GWL_STYLE, (current & ~kButtonTypeMask) | (saved & kButtonTypeMask));
-    for (const wchar_t* name : {prop::kOldStyle, prop::kMouseFlag, prop::kTimerId, prop::kOldState, prop::kAlphaLevel})
+    for (const wchar_t* name : {prop::kMouseFlag, prop::kOldState, prop::kAlphaLevel})
         removeProp(hwnd, name);
-    SetWindowRgn(hwnd, nullptr, TRUE);
+    if (!destroyed)
+        SetWindowRgn(hwnd, nullptr, TRUE);
 }
 
 void attachStateful(HWND hwnd) noexcept
@@ -69,10 +78,10 @@ void attachListHeader(HWND hwnd) noexcept
 }
 
 // Removes whatever attach gave the window before its subclassing step.
-void removeKindState(HWND hwnd, std::wstring_view name) noexcept
+void removeKindState(HWND hwnd, std::wstring_view name, bool destroyed = false) noexcept
 {
     if (isPushButton(name)) {
-        detachPushButton(hwnd);
+        detachPushButton(hwnd, destroyed);
     } else if (isComboKind(name) || isCheckBox(name) || isOptionButton(name)) {
         removeProp(hwnd, prop::kMouseFlag);
         removeProp(hwnd, prop::kOldState);
@@ -82,12 +91,40 @@ void removeKindState(HWND hwnd, std::wstring_view name) noexcept
     }
 }
 
-// Sends a full frame repaint and invalidates the client area.
-void repaintWhole(HWND hwnd) noexcept
+// How a window is repainted after attach or detach. A container invalidates
+// the client areas of every window below it in one call, so the windows it
+// attaches or detaches on the way leave theirs to it. A window being
+// destroyed, and everything below it, is hidden already: no repaint at all.
+enum class Repaint { own, withChildren, byContainer, none };
+
+// True when the window has a frame, border or scroll bar outside its client
+// area: only then does a frame repaint draw anything.
+bool hasNonClientArea(HWND hwnd) noexcept
 {
-    SendMessageW(hwnd, WM_NCPAINT, 1, 0);
-    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT);
+    RECT window{};
+    RECT client{};
+    GetWindowRect(hwnd, &window);
+    GetClientRect(hwnd, &client);
+    return window.right - window.left != client.right || window.bottom - window.top != client.bottom;
 }
+
+// Repaints the frame now and invalidates the client area. A progress bar
+// paints itself whole on a frame repaint, so it always gets one.
+void repaintWhole(HWND hwnd, std::wstring_view name, Repaint how) noexcept
+{
+    if (how == Repaint::none)
+        return;
+    if (isProgressBar(name) || hasNonClientArea(hwnd))
+        SendMessageW(hwnd, WM_NCPAINT, 1, 0);
+    if (how != Repaint::byContainer)
+        RedrawWindow(hwnd, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_INTERNALPAINT | (how == Repaint::withChildren ? RDW_ALLCHILDREN : 0));
+}
+
+// A child met while a container attaches or detaches everything below it.
+constexpr LPARAM kUnderContainer = 1;
+// A child of a window being destroyed.
+constexpr LPARAM kUnderDestroyed = 2;
 
 void windowDetached() noexcept
 {
@@ -95,6 +132,7 @@ void windowDetached() noexcept
         return;
     g_attachedWindowCount = 0;
     releaseSkinImages();
+    releaseScratchSurfaces();
     g_skinInitialised = false;
     noWindowAttached();
 }
@@ -119,28 +157,24 @@ bool probeExport(const char* functionName, const wchar_t* libraryName) noexcept
     return found;
 }
 
-int startSkinEngine(HWND hwnd) noexcept
+void lendUpperLayers(const UpperLayers& layers) noexcept { g_layers = layers; }
+
+void prepareEngine() noexcept
 {
-    if (leaveToSystemWhileHighContrast(hwnd))
-        return kLeftToSystem;
     if (!g_skinInitialised) {
         g_skinInitialised = true;
         g_trackMouseEventAvailable = probeExport("TrackMouseEvent", L"User32");
         buildSkinImages();
     }
-    return attachWindow(hwnd);
 }
 
-int stopSkinEngine(HWND hwnd) noexcept
-{
-    const int detached = detachWindow(hwnd);
-    forgetLeftWindow(hwnd);
-    return detached;
-}
+const UpperLayers& upperLayers() noexcept { return g_layers; }
 
-int attachWindow(HWND hwnd) noexcept
+namespace {
+
+int attach(HWND hwnd, bool asContainer, bool underContainer) noexcept
 {
-    if (!hwnd)
+    if (!hwnd || !g_layers.windowProc)
         return 0;
     // Only windows of this thread: another program's dialog must never be
     // restyled or subclassed, and a foreign window cannot be subclassed anyway.
@@ -148,17 +182,21 @@ int attachWindow(HWND hwnd) noexcept
         return 0;
     if (getProp(hwnd, prop::kProcAddr) != 0)
         return 0;
-    // A window that still runs skinWindowProc but lost its saved procedure
-    // counts as attached: subclassing it again would save skinWindowProc as
-    // its own procedure, and every message would call itself until the stack
-    // ran out.
-    if (GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&skinWindowProc))
+    // A window that still runs the skin's procedure but lost its saved one
+    // counts as attached: subclassing it again would save the skin's
+    // procedure as its own, and every message would call itself until the
+    // stack ran out.
+    if (GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(g_layers.windowProc))
         return 0;
 
     const std::wstring name = lowerClassName(hwnd);
-    if (isContainer(name))
-        EnumChildWindows(hwnd, attachChildCallback, 0);
-    else if (isPushButton(name))
+    const bool container = asContainer || isContainer(name);
+    const Repaint repaint = underContainer ? Repaint::byContainer
+                            : container   ? Repaint::withChildren
+                                          : Repaint::own;
+    if (container)
+        EnumChildWindows(hwnd, attachChildCallback, kUnderContainer);
+    if (isPushButton(name))
         attachPushButton(hwnd);
     else if (isComboKind(name) || isCheckBox(name) || isOptionButton(name))
         attachStateful(hwnd);
@@ -166,20 +204,25 @@ int attachWindow(HWND hwnd) noexcept
         attachListHeader(hwnd);
 
     SetLastError(0);
-    const LONG_PTR oldProc = SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&skinWindowProc));
+    const LONG_PTR oldProc = SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_layers.windowProc));
     if (oldProc == 0 && GetLastError() != 0) {
         // Not subclassed: take back what was given so nothing outlives the
         // attach and the window does not count.
         removeKindState(hwnd, name);
+        if (repaint == Repaint::withChildren) // the children are skinned all the same
+            RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ALLCHILDREN);
         return 0;
     }
     ++g_attachedWindowCount;
     setProp(hwnd, prop::kProcAddr, oldProc);
-    repaintWhole(hwnd);
+    repaintWhole(hwnd, name, repaint);
     return 1;
 }
 
-int detachWindow(HWND hwnd) noexcept
+// The window goes last, after every window below it when it is a container.
+// `how` is the repaint a child gets from its container's context; a window
+// detached on its own repaints itself, and its children when a container.
+int detach(HWND hwnd, bool asContainer, std::optional<Repaint> how) noexcept
 {
     if (!hwnd)
         return 0;
@@ -188,27 +231,62 @@ int detachWindow(HWND hwnd) noexcept
         return 0;
 
     const std::wstring name = lowerClassName(hwnd);
-    if (isContainer(name))
-        EnumChildWindows(hwnd, detachChildCallback, 0);
-    else
-        removeKindState(hwnd, name);
+    const bool container = asContainer || isContainer(name);
+    const Repaint repaint = how ? *how : container ? Repaint::withChildren : Repaint::own;
+    const bool destroyed = repaint == Repaint::none;
+    if (container)
+        EnumChildWindows(hwnd, detachChildCallback, destroyed ? kUnderDestroyed : kUnderContainer);
+    if (!isContainer(name))
+        removeKindState(hwnd, name, destroyed);
 
     removeProp(hwnd, prop::kProcAddr);
     SetWindowLongPtrW(hwnd, GWLP_WNDPROC, savedProc);
-    repaintWhole(hwnd);
+    repaintWhole(hwnd, name, repaint);
     windowDetached();
     return 1;
 }
 
-BOOL CALLBACK attachChildCallback(HWND hwnd, LPARAM) noexcept
+} // namespace
+
+int attachWindow(HWND hwnd) noexcept
 {
-    attachWindow(hwnd);
+    return attach(hwnd, false, false);
+}
+
+int attachHostWindow(HWND hwnd) noexcept
+{
+    return attach(hwnd, true, false);
+}
+
+int detachWindow(HWND hwnd) noexcept
+{
+    return detach(hwnd, false, std::nullopt);
+}
+
+int detachHostWindow(HWND hwnd) noexcept
+{
+    return detach(hwnd, true, std::nullopt);
+}
+
+int detachDestroyedWindow(HWND hwnd) noexcept
+{
+    return detach(hwnd, false, Repaint::none);
+}
+
+BOOL CALLBACK attachChildCallback(HWND hwnd, LPARAM lParam) noexcept
+{
+    attach(hwnd, false, lParam == kUnderContainer);
     return TRUE;
 }
 
-BOOL CALLBACK detachChildCallback(HWND hwnd, LPARAM) noexcept
+BOOL CALLBACK detachChildCallback(HWND hwnd, LPARAM lParam) noexcept
 {
-    detachWindow(hwnd);
+    std::optional<Repaint> how;
+    if (lParam == kUnderDestroyed)
+        how = Repaint::none;
+    else if (lParam == kUnderContainer)
+        how = Repaint::byContainer;
+    detach(hwnd, false, how);
     return TRUE;
 }
 

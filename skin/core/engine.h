@@ -5,22 +5,40 @@
 
 namespace skin {
 
+// What the layers above core lend it. Core keeps each window's state and
+// never names the code above it: the router hands in, before the first
+// attach, the procedure every attached window runs and the painter that
+// fills a push button's state surfaces.
+struct UpperLayers {
+    WNDPROC windowProc = nullptr;
+    void (*drawButtonFaces)(HWND hwnd, const HDC (&surfaces)[4]) noexcept = nullptr;
+};
+
 // What startSkinEngine returns while the system's high-contrast mode is on:
 // nothing was attached, and the window is skinned when the mode ends.
 inline constexpr int kLeftToSystem = -1;
 
-// Prepares the engine on its first call (or the first after a full
-// teardown), then attaches the window and everything below it. While high
-// contrast is on it attaches nothing and returns kLeftToSystem; turning the
-// mode on detaches every skinned window, turning it off skins them again.
-int startSkinEngine(HWND hwnd) noexcept;
-// Detaches the window and everything below it.
-int stopSkinEngine(HWND hwnd) noexcept;
+// Keeps the layers above for every later attach; the router lends them on
+// every start, before it asks whether high contrast leaves the window alone.
+void lendUpperLayers(const UpperLayers& layers) noexcept;
+const UpperLayers& upperLayers() noexcept;
+// Prepares the engine-wide resources on the first call (or the first after a
+// full teardown).
+void prepareEngine() noexcept;
+
+// A host program's own window counts as a container whatever its class:
+// attaching it attaches every window below it, and detaching it gives them
+// back. 1 if this call attached (detached) the window itself.
+int attachHostWindow(HWND hwnd) noexcept;
+int detachHostWindow(HWND hwnd) noexcept;
 
 // 1 if this call attached the window; 0 for a null, foreign or attached one.
 int attachWindow(HWND hwnd) noexcept;
 // 1 if this call detached the window; 0 if it was not attached.
 int detachWindow(HWND hwnd) noexcept;
+// Detach on WM_DESTROY: the window is hidden already and takes its region and
+// everything below it along, so nothing is repainted or reshaped.
+int detachDestroyedWindow(HWND hwnd) noexcept;
 BOOL CALLBACK attachChildCallback(HWND hwnd, LPARAM lParam) noexcept;
 BOOL CALLBACK detachChildCallback(HWND hwnd, LPARAM lParam) noexcept;
 

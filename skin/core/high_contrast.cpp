@@ -62,7 +62,7 @@ void standAside() noexcept
         EnumThreadWindows(GetCurrentThreadId(), collectFromTopLevel, reinterpret_cast<LPARAM>(&roots));
         for (HWND root : roots) {
             remember(root);
-            detachWindow(root);
+            detachHostWindow(root);
         }
     } catch (...) {
         // Out of memory: whatever was not remembered stays skinned.
@@ -81,9 +81,12 @@ void skinAgain() noexcept
     g_standingAside = false;
     std::vector<HWND> windows;
     windows.swap(g_leftWindows);
-    for (HWND hwnd : windows)
-        if (IsWindow(hwnd) && GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId())
-            startSkinEngine(hwnd);
+    for (HWND hwnd : windows) {
+        if (IsWindow(hwnd) && GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId()) {
+            prepareEngine();
+            attachHostWindow(hwnd);
+        }
+    }
     if (attachedWindowCount() == 0 && g_leftWindows.empty())
         destroyListener();
 }

@@ -1,6 +1,8 @@
 #include "skin/images/surface.h"
 
+#include "skin/images/display_bitmap.h"
 #include "skin/images/gdi.h"
+#include "skin/images/scratch.h"
 #include "skin/images/transparent.h"
 
 namespace skin {
@@ -40,17 +42,13 @@ Surface createMemorySurface(int width, int height) noexcept
     // A zero-sized compatible bitmap would be a one-pixel monochrome one.
     if (width <= 0 || height <= 0)
         return {};
-    // Both the context and the bitmap follow the display: a bitmap compatible
-    // with a fresh memory context would be monochrome. The screen's own
-    // context has the display's format and costs a tenth of a new display
-    // context, which every nine-slice drawing would otherwise pay for.
-    const ClientDc display(nullptr);
-    if (!display.get())
-        return {};
-    UniqueDc dc(CreateCompatibleDC(display.get()));
+    // A memory context starts out compatible with the screen; the bitmap
+    // gives it the display's format (a compatible bitmap of a fresh memory
+    // context would be monochrome).
+    UniqueDc dc(CreateCompatibleDC(nullptr));
     if (!dc)
         return {};
-    UniqueBitmap bitmap(CreateCompatibleBitmap(display.get(), width, height));
+    UniqueBitmap bitmap(createDisplayBitmap(width, height));
     if (!bitmap)
         return {};
     HGDIOBJ original = SelectObject(dc.get(), bitmap.get());
@@ -113,10 +111,11 @@ int drawImagePart(HDC destDc, int destX, int destY, int destWidth, int destHeigh
 
     // The picture is composed off screen, so the destination is written once
     // and a transparent colour is applied to the finished, resized picture.
-    const Surface scratch = createMemorySurface(W, H);
-    if (!scratch)
+    // The pieces cover all of W x H, so what the reused surface held before
+    // never shows.
+    HDC dc = scratchSurface(ScratchUse::composition, W, H);
+    if (!dc)
         return 0;
-    HDC dc = scratch.dc();
 
     if (L == 0 && T == 0 && R == 0 && B == 0) {
         StretchBlt(dc, 0, 0, W, H, srcDc, srcX, srcY, w, h, SRCCOPY);

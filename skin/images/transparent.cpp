@@ -1,6 +1,7 @@
 #include "skin/images/transparent.h"
 
 #include "skin/images/gdi.h"
+#include "skin/images/scratch.h"
 
 #include <olectl.h>
 
@@ -48,16 +49,8 @@ void drawTransparent(HDC destDc, int destX, int destY, int width, int height,
         return;
     const int W = width, H = height;
 
-    // The screen's own context gives the display's format, as a new display
-    // context would, for a fraction of the cost.
-    const ClientDc display(nullptr);
-    if (!display.get())
-        return;
-    UniquePalette halftone;
-    if (!palette) {
-        halftone.reset(CreateHalftonePalette(display.get()));
-        palette = halftone.get();
-    }
+    if (!palette)
+        palette = scratchHalftonePalette();
 
     // A system-colour reference stands for that colour's current value.
     COLORREF key = 0;
@@ -65,51 +58,51 @@ void drawTransparent(HDC destDc, int destX, int destY, int width, int height,
         return;
     key &= 0x00FFFFFF;
 
-    // Work surface: the destination's background, later the composed result.
-    const UniqueBitmap workBitmap(CreateCompatibleBitmap(display.get(), W, H));
-    const UniqueDc work(CreateCompatibleDC(display.get()));
-    // Source copy, and the one-bit mask: 1 where the source has the key.
-    const UniqueBitmap copyBitmap(CreateCompatibleBitmap(display.get(), W, H));
-    const UniqueBitmap maskBitmap(CreateBitmap(W, H, 1, 1, nullptr));
-    const UniqueDc copy(CreateCompatibleDC(display.get()));
-    const UniqueDc mask(CreateCompatibleDC(display.get()));
+    // Work surface: the destination's background, later the composed result;
+    // the source copy; the one-bit mask, 1 where the source has the key. All
+    // three are the engine's reused scratch surfaces; every pixel of W x H
+    // is written below before it is read.
+    HDC work = scratchSurface(ScratchUse::work, W, H);
+    HDC copy = scratchSurface(ScratchUse::copy, W, H);
+    HDC mask = scratchSurface(ScratchUse::mask, W, H);
     // Without any one of them the result would be undefined pixels: draw nothing.
-    if (!workBitmap || !work || !copyBitmap || !maskBitmap || !copy || !mask)
+    if (!work || !copy || !mask)
         return;
+    // The work context must have a new context's black text and white
+    // background for the combination below.
+    SetTextColor(work, kBlack);
+    SetBkColor(work, kWhite);
 
-    const SelectGuard workSelected(work.get(), workBitmap.get());
-    const PaletteGuard workPalette(work.get(), palette, FALSE);
-    const SelectGuard copySelected(copy.get(), copyBitmap.get());
-    const PaletteGuard copyPalette(copy.get(), palette, TRUE);
-    const SelectGuard maskSelected(mask.get(), maskBitmap.get());
+    const PaletteGuard workPalette(work, palette, FALSE);
+    const PaletteGuard copyPalette(copy, palette, TRUE);
 
     // The destination is read once here and written once at the end; if the
     // reads fail there is nothing sound to write.
-    if (!BitBlt(work.get(), 0, 0, W, H, destDc, destX, destY, SRCCOPY))
+    if (!BitBlt(work, 0, 0, W, H, destDc, destX, destY, SRCCOPY))
         return;
-    SetBkColor(copy.get(), GetBkColor(srcDc));
-    SetTextColor(copy.get(), GetTextColor(srcDc));
-    if (!BitBlt(copy.get(), 0, 0, W, H, srcDc, srcX, srcY, SRCCOPY))
+    SetBkColor(copy, GetBkColor(srcDc));
+    SetTextColor(copy, GetTextColor(srcDc));
+    if (!BitBlt(copy, 0, 0, W, H, srcDc, srcX, srcY, SRCCOPY))
         return;
 
     // Colour to monochrome: pixels equal to the background colour become 1.
-    SetBkColor(copy.get(), key);
-    SetTextColor(copy.get(), kWhite);
-    BitBlt(mask.get(), 0, 0, W, H, copy.get(), 0, 0, SRCCOPY);
+    SetBkColor(copy, key);
+    SetTextColor(copy, kWhite);
+    BitBlt(mask, 0, 0, W, H, copy, 0, 0, SRCCOPY);
 
     // Monochrome to colour: 1 arrives as the background colour (white), 0 as
     // the text colour (black); so key pixels of the copy turn black.
-    SetTextColor(copy.get(), kBlack);
-    SetBkColor(copy.get(), kWhite);
-    BitBlt(copy.get(), 0, 0, W, H, mask.get(), 0, 0, kCutOutMask);
+    SetTextColor(copy, kBlack);
+    SetBkColor(copy, kWhite);
+    BitBlt(copy, 0, 0, W, H, mask, 0, 0, kCutOutMask);
 
     // The work context keeps a new context's black text and white background:
     // the background survives where the source had the key, turns black elsewhere,
     // and the image fills those holes.
-    BitBlt(work.get(), 0, 0, W, H, mask.get(), 0, 0, SRCAND);
-    BitBlt(work.get(), 0, 0, W, H, copy.get(), 0, 0, SRCPAINT);
+    BitBlt(work, 0, 0, W, H, mask, 0, 0, SRCAND);
+    BitBlt(work, 0, 0, W, H, copy, 0, 0, SRCPAINT);
 
-    BitBlt(destDc, destX, destY, W, H, work.get(), 0, 0, SRCCOPY);
+    BitBlt(destDc, destX, destY, W, H, work, 0, 0, SRCCOPY);
 }
 
 } // namespace skin

@@ -27,6 +27,12 @@ bool keepsOwnButtonLook(HWND hwnd) noexcept
 
 void renderButtonFaces(HWND hwnd) noexcept
 {
+    const HDC surfaces[4] = {stateSurface(hwnd, 0), stateSurface(hwnd, 1), stateSurface(hwnd, 2), stateSurface(hwnd, 3)};
+    renderButtonFaces(hwnd, surfaces);
+}
+
+void renderButtonFaces(HWND hwnd, const HDC (&surfaces)[4]) noexcept
+{
     WindowBounds bounds;
     getWindowBounds(hwnd, bounds);
     const int w = bounds.width;
@@ -40,7 +46,7 @@ void renderButtonFaces(HWND hwnd) noexcept
     HDC image = buttonFaceImageAt(dpi);
 
     for (int n = 0; n < 4; ++n) {
-        HDC surface = stateSurface(hwnd, n);
+        HDC surface = surfaces[n];
         if (!surface)
             continue;
         // The font belongs to the control: it is selected out again at once.

@@ -1,12 +1,12 @@
 #include "skin/paint/client_paint.h"
 
+#include "skin/core/fade_timer.h"
 #include "skin/core/handler.h"
 #include "skin/core/kinds.h"
 #include "skin/core/properties.h"
 #include "skin/images/gdi.h"
 #include "skin/images/rect.h"
 #include "skin/images/skin_images.h"
-#include "skin/input/fade.h"
 #include "skin/paint/button_face.h"
 #include "skin/paint/check_option.h"
 #include "skin/paint/combo_button.h"

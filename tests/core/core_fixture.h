@@ -5,6 +5,7 @@
 #include "support/windows.h"
 
 #include "skin/core/engine.h"
+#include "skin/router/start.h"
 #include "skin/core/properties.h"
 
 #include <windows.h>

@@ -2,7 +2,7 @@
 // and with which parameters.
 #include "core_fixture.h"
 
-#include "skin/core/window_proc.h"
+#include "skin/router/window_proc.h"
 
 #include <gtest/gtest.h>
 

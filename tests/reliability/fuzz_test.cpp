@@ -5,7 +5,7 @@
 #include "reliability.h"
 
 #include "gallery/gallery_form.h"
-#include "skin/core/window_proc.h"
+#include "skin/router/window_proc.h"
 #include "skin/images/skin_images.h"
 
 #include <atomic>

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "skin/core/engine.h"
+#include "skin/router/start.h"
 #include "skin/core/properties.h"
 #include "skin/input/fade.h"
 #include "support/gdi_count.h"

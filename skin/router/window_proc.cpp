@@ -1,7 +1,6 @@
-#include "skin/core/window_proc.h"
+#include "skin/router/window_proc.h"
 
 #include "skin/core/engine.h"
-#include "skin/core/geometry.h"
 #include "skin/core/handler.h"
 #include "skin/core/properties.h"
 #include "skin/input/fade.h"
@@ -11,6 +10,7 @@
 #include "skin/input/press.h"
 #include "skin/paint/client_paint.h"
 #include "skin/paint/nonclient_paint.h"
+#include "skin/router/geometry.h"
 
 namespace skin {
 
@@ -20,7 +20,7 @@ namespace {
 // message, so it never meets this window skinned again.
 LRESULT onDestroy(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
-    detachWindow(hwnd);
+    detachDestroyedWindow(hwnd);
     return forward(savedProc, hwnd, msg, wParam, lParam);
 }
 

@@ -1,4 +1,4 @@
-#include "skin/core/geometry.h"
+#include "skin/router/geometry.h"
 
 #include "skin/core/button_surfaces.h"
 #include "skin/core/engine.h"

@@ -1,0 +1,43 @@
+#include "skin/router/start.h"
+
+#include "quillmend/skin.h"
+#include "skin/core/engine.h"
+#include "skin/core/high_contrast.h"
+#include "skin/paint/button_face.h"
+#include "skin/router/window_proc.h"
+
+namespace skin {
+
+int startSkinEngine(HWND hwnd) noexcept
+{
+    // The face painter is named by its type: renderButtonFaces has two overloads.
+    void (*const drawFaces)(HWND, const HDC (&)[4]) noexcept = &renderButtonFaces;
+    lendUpperLayers({&skinWindowProc, drawFaces});
+    if (leaveToSystemWhileHighContrast(hwnd))
+        return kLeftToSystem;
+    prepareEngine();
+    return attachHostWindow(hwnd);
+}
+
+int stopSkinEngine(HWND hwnd) noexcept
+{
+    const int detached = detachHostWindow(hwnd);
+    forgetLeftWindow(hwnd);
+    return detached;
+}
+
+} // namespace skin
+
+namespace quillmend::skin {
+
+int startSkinEngine(HWND window) noexcept
+{
+    return ::skin::startSkinEngine(window);
+}
+
+int stopSkinEngine(HWND window) noexcept
+{
+    return ::skin::stopSkinEngine(window);
+}
+
+} // namespace quillmend::skin
