@@ -122,8 +122,8 @@ void paintFrame(HWND hwnd, HDC dc) noexcept
     RECT client{};
     GetClientRect(hwnd, &client);
     fillFace(dc, client);
-    skin::DcStateGuard state(dc);
-    skin::SelectGuard font(dc, windowFont(hwnd));
+    win32::DcStateGuard state(dc);
+    win32::SelectGuard font(dc, windowFont(hwnd));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     RECT border = client;
@@ -157,7 +157,7 @@ LRESULT CALLBACK frameWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
         return 1;
     }
     case WM_PAINT: {
-        skin::PaintScope paint(hwnd);
+        win32::PaintScope paint(hwnd);
         paintFrame(hwnd, paint.dc());
         return 0;
     }
@@ -195,11 +195,11 @@ void paintLabel(HWND hwnd, HDC dc) noexcept
     GetClientRect(hwnd, &client);
     if (client.right <= 0 || client.bottom <= 0)
         return;
-    skin::UniqueDc memory(CreateCompatibleDC(dc));
-    skin::UniqueBitmap bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
+    win32::UniqueDc memory(CreateCompatibleDC(dc));
+    win32::UniqueBitmap bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
     if (!memory || !bitmap)
         return;
-    skin::SelectGuard selectBitmap(memory.get(), bitmap.get());
+    win32::SelectGuard selectBitmap(memory.get(), bitmap.get());
     fillFace(memory.get(), client);
 
     HWND parent = GetParent(hwnd);
@@ -212,8 +212,8 @@ void paintLabel(HWND hwnd, HDC dc) noexcept
 
     const Control* control = ownerControl(hwnd);
     {
-        skin::DcStateGuard state(memory.get());
-        skin::SelectGuard font(memory.get(), windowFont(hwnd));
+        win32::DcStateGuard state(memory.get());
+        win32::SelectGuard font(memory.get(), windowFont(hwnd));
         SetBkMode(memory.get(), TRANSPARENT);
         SetTextColor(memory.get(), textColour(control));
         const std::wstring text = windowText(hwnd);
@@ -232,7 +232,7 @@ LRESULT CALLBACK labelWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     case WM_ERASEBKGND:
         return 1; // the paint draws the background with the text
     case WM_PAINT: {
-        skin::PaintScope paint(hwnd);
+        win32::PaintScope paint(hwnd);
         paintLabel(hwnd, paint.dc());
         return 0;
     }
@@ -321,8 +321,8 @@ void registerFormClasses()
 void fitLabelToText(HWND label) noexcept
 {
     const std::wstring text = windowText(label);
-    skin::ClientDc screen(nullptr);
-    skin::SelectGuard font(screen.get(), windowFont(label));
+    win32::ClientDc screen(nullptr);
+    win32::SelectGuard font(screen.get(), windowFont(label));
     RECT size{0, 0, 0, 0};
     DrawTextW(screen.get(), text.c_str(), -1, &size, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
     SetWindowPos(label, nullptr, 0, 0, size.right, size.bottom,

@@ -57,7 +57,7 @@ Form::Form(const FormDescription& description) : m_description(description)
 {
     registerFormClasses();
     {
-        skin::ClientDc screen(nullptr);
+        win32::ClientDc screen(nullptr);
         m_dpiX = GetDeviceCaps(screen.get(), LOGPIXELSX);
         m_dpiY = GetDeviceCaps(screen.get(), LOGPIXELSY);
     }
@@ -213,7 +213,7 @@ void Form::setFontUnderline(std::wstring_view name, bool underline)
     if (!c || c->logFont.lfUnderline == wanted)
         return;
     c->logFont.lfUnderline = wanted;
-    skin::UniqueFont font(CreateFontIndirectW(&c->logFont));
+    win32::UniqueFont font(CreateFontIndirectW(&c->logFont));
     SendMessageW(c->hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     c->font = std::move(font); // the old font is released only once the control has let go of it
 }

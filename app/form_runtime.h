@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/form_description.h"
-#include "skin/images/gdi.h"
+#include "win32/handles.h"
 
 #include <windows.h>
 
@@ -38,7 +38,7 @@ struct Control {
     HWND hwnd = nullptr;
     COLORREF foreColour = kSystemColour;
     LOGFONTW logFont{};
-    skin::UniqueFont font;
+    win32::UniqueFont font;
     FormEvent click;
     MouseEvent mouseMove;
 };
@@ -99,7 +99,7 @@ private:
     HWND m_hwnd = nullptr;
     int m_dpiX = 96;
     int m_dpiY = 96;
-    skin::UniqueFont m_font;
+    win32::UniqueFont m_font;
     std::vector<std::unique_ptr<Control>> m_controls;
     FormEvent m_load;
     FormEvent m_unload;
