@@ -1,8 +1,12 @@
 // The form runtime beyond Form1: every control type it builds for the
-// gallery, unload raised once, and no GDI object left behind.
+// gallery, the skinned gallery as shown, unload raised once, and no GDI object
+// left behind.
 #include "app_support.h"
 
+#include "gallery/gallery_form.h"
+
 #include "support/gdi_count.h"
+#include "support/windows.h"
 
 #include <commctrl.h>
 
@@ -52,6 +56,23 @@ TEST(FormRuntime, BuildsEveryGalleryTypeAndRaisesUnloadOnce)
     EXPECT_FALSE(IsWindow(hwnd));
     form.unload();
     EXPECT_EQ(unloads, 1);
+}
+
+TEST(FormRuntime, TheSkinnedGalleryMatchesItsGolden)
+{
+    SetCursorPos(1000, 740);
+    auto form = gallery::createGallery();
+    form->show();
+    SetWindowPos(form->hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetFocus(form->window(L"CommandEnabled"));
+    qmapp::pumpUntil(form->hwnd(), [&] { return !GetPropW(form->window(L"CommandEnabled"), L"TIMERID"); }, 6000);
+    qmtest::paintNow(form->hwnd());
+    qmtest::savePng(qmtest::captureWindow(form->hwnd()), L"skin-gallery");
+    RECT client{};
+    GetClientRect(form->hwnd(), &client);
+    MapWindowPoints(form->hwnd(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+    EXPECT_TRUE(qmtest::matchesGolden(qmtest::captureScreen(client), L"gallery"));
+    form->unload();
 }
 
 TEST(FormRuntime, ReleasesEveryGdiObjectItMade)

@@ -3,7 +3,10 @@
 // real pointer in a given place; afterwards its properties are checked, and
 // for push buttons whether anything was painted. Then focus, hit areas and
 // geometry.
-#include "input_fixture.h"
+#include "support/windows.h"
+
+#include "skin/core/engine.h"
+#include "skin/core/properties.h"
 
 #include "skin/images/gdi.h"
 #include "skin/input/fade.h"
@@ -18,9 +21,67 @@
 #include <sstream>
 
 using namespace qmtest;
-using F = InputForm;
 
 namespace {
+
+// A skinned form with one control of each kind the interaction handlers treat.
+struct InputForm {
+    InputForm()
+    {
+        INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&icc);
+        for (auto [name, base] : {std::pair{L"ThunderRT6DriveListBox", L"ComboBox"}, {L"ThunderRT6CheckBox", L"Button"},
+                                  {L"ThunderRT6OptionButton", L"Button"}}) {
+            WNDCLASSEXW wc{sizeof(wc)};
+            GetClassInfoExW(nullptr, base, &wc);
+            wc.cbSize = sizeof(wc), wc.hInstance = GetModuleHandleW(nullptr), wc.lpszClassName = name, wc.style &= ~CS_GLOBALCLASS;
+            RegisterClassExW(&wc);
+        }
+        HWND f = form.get();
+        push = makeChild(f, L"Button", L"Push", BS_PUSHBUTTON, 10, 10, 100, 25);
+        check = makeChild(f, L"ThunderRT6CheckBox", L"Check", BS_AUTOCHECKBOX, 10, 50, 100, 17);
+        option = makeChild(f, L"ThunderRT6OptionButton", L"Option", BS_AUTORADIOBUTTON, 10, 75, 100, 17);
+        label = makeChild(f, L"Static", L"Label", 0, 10, 100, 60, 16);
+        comboList = makeChild(f, L"ComboBox", L"", CBS_DROPDOWNLIST | WS_VSCROLL, 130, 10, 100, 120);
+        comboEdit = makeChild(f, L"ComboBox", L"", CBS_DROPDOWN | WS_VSCROLL, 130, 45, 100, 120);
+        drive = makeChild(f, L"ThunderRT6DriveListBox", L"", CBS_DROPDOWNLIST | WS_VSCROLL, 130, 80, 100, 120);
+        header = makeChild(f, WC_HEADERW, L"", HDS_BUTTONS, 250, 10, 160, 20); // three items of 50 pixels
+        for (int i = 0; i < 3; ++i) {
+            HDITEMW item{HDI_TEXT | HDI_WIDTH, 50, const_cast<wchar_t*>(L"Col")};
+            SendMessageW(header, HDM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        }
+        for (HWND combo : {comboList, comboEdit, drive})
+            SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"item"));
+        pumpMessages();
+        skin::startSkinEngine(f);
+        pumpMessages();
+    }
+    ~InputForm() { skin::stopSkinEngine(form.get()); }
+    UniqueWindow form = makeTopLevel(L"Form", 420, 200, L"input test");
+    HWND push, comboList, comboEdit, drive, check, option, header, label; // the combo lists: whole control / button
+};
+
+LPARAM packPoint(int x, int y) { return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)), static_cast<WORD>(static_cast<short>(y))); }
+
+// Puts the pointer over the middle of `hwnd`, or over the desktop far from every test window.
+void pointAt(HWND hwnd)
+{
+    RECT r{1000, 740, 1000, 740};
+    if (hwnd)
+        GetWindowRect(hwnd, &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    pumpMessages();
+}
+
+// Whether a push button shows anything but `colour` inside its rounded corners.
+bool paintedOver(HWND hwnd, COLORREF colour)
+{
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return captureDc(skin::WindowDc(hwnd).get(), 2, 2, r.right - r.left - 4, r.bottom - r.top - 4).countNot(colour) > 0;
+}
+
+using F = InputForm;
 
 constexpr WPARAM kHeld = MK_LBUTTON;
 const LPARAM kMiddle = packPoint(5, 5);
@@ -129,7 +190,9 @@ TEST(Input, EveryRowOfTheStateTable)
         forEachProp(row.before, [hwnd](const wchar_t* name, int value, bool fade) {
             fade ? void(value ? skin::startFadeTimer(hwnd) : skin::stopFadeTimer(hwnd)) : skin::setProp(hwnd, name, value);
         });
-        wipe(hwnd, kWipe);
+        skin::UniqueBrush wipe(CreateSolidBrush(kWipe)); // so a later paint can be told from none
+        RECT all{0, 0, 200, 100};
+        FillRect(skin::WindowDc(hwnd).get(), &all, wipe.get());
         SendMessageW(hwnd, row.msg, row.wParam, row.lParam);
         forEachProp(row.after, [&](const wchar_t* name, int value, bool fade) {
             EXPECT_EQ(fade ? skin::getProp(hwnd, name) != 0 : skin::getProp(hwnd, name), value)
