@@ -130,7 +130,7 @@ TEST(Fuzz, NoMessageBreaksTheSkinAndDetachLeavesNothing)
     g_seed = seed && *seed ? std::strtoull(seed, nullptr, 0) : 0x514d46555aULL;
     const long count = messages && *messages ? std::atol(messages) : 200000;
     std::printf("fuzz seed %llu (QM_FUZZ_SEED replays it), %ld messages\n", g_seed, count);
-    SetUnhandledExceptionFilter([](EXCEPTION_POINTERS*) -> LONG { reportInFlight("crash"); return EXCEPTION_CONTINUE_SEARCH; });
+    SetUnhandledExceptionFilter([](EXCEPTION_POINTERS*) -> LONG { reportInFlight("crash"); return EXCEPTION_EXECUTE_HANDLER; });
     HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     std::thread watchdog([done] { // one message taking 20 s is a hang
         for (long last = -2; WaitForSingleObject(done, 20000) == WAIT_TIMEOUT; last = g_index)
