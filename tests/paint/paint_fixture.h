@@ -49,6 +49,20 @@ struct CountingProc {
     }
 };
 
+// Pixels of the image cell (sx, sy, w, h) that are not the key colour and differ from the Dib at (x, y)
+// onwards; -1 when the cell is all key.
+inline int imageMismatches(const Dib& dib, int x, int y, HDC image, int sx, int sy, int w, int h)
+{
+    int opaque = 0, wrong = 0;
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i) {
+            const COLORREF src = GetPixel(image, sx + i, sy + j);
+            opaque += src != skin::kKeyColour;
+            wrong += src != skin::kKeyColour && dib.pixel(x + i, y + j) != src;
+        }
+    return opaque ? wrong : -1;
+}
+
 class PaintTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
