@@ -7,7 +7,6 @@ source scripts/env.sh
 
 cmake --preset mingw -B "$QM_BUILD" >/dev/null
 scripts/prefix.sh
-# Test discovery runs the test programs under Wine right after they link.
 cmake --build "$QM_BUILD"
 wineserver -k 2>/dev/null || true
 xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir "$QM_BUILD" --output-on-failure "$@"

@@ -1,8 +1,12 @@
 // The form runtime beyond Form1: every control type it builds for the
-// gallery, unload raised once, and no GDI object left behind.
+// gallery, the skinned gallery as shown, unload raised once, and no GDI object
+// left behind.
 #include "app_support.h"
 
+#include "gallery/gallery_form.h"
+
 #include "support/gdi_count.h"
+#include "support/windows.h"
 
 #include <commctrl.h>
 
@@ -11,32 +15,14 @@ namespace {
 using namespace quillmend;
 using T = ControlType;
 
-TEST(FormRuntime, BuildsEveryGalleryTypeAndRaisesUnloadOnce)
+// The kinds' classes, styles and fonts show in the gallery's golden below.
+TEST(FormRuntime, SuperclassesBehaveAsTheirBasesAndUnloadIsRaisedOnce)
 {
-    struct Row { const wchar_t* name; ControlType type; const wchar_t* className; DWORD style, exStyle; };
-    const Row rows[] = {
-        {L"Check", T::checkBox, L"ThunderRT6CheckBox", BS_AUTOCHECKBOX, 0},
-        {L"Option", T::optionButton, L"ThunderRT6OptionButton", BS_AUTORADIOBUTTON, 0},
-        {L"Progress", T::progressBar, L"ProgressBar20WndClass", 0, 0},
-        {L"Combo", T::comboBox, L"ComboBox", CBS_DROPDOWNLIST, 0},
-        {L"List", T::listBox, L"ListBox", WS_VSCROLL, WS_EX_CLIENTEDGE},
-        {L"Header", T::listHeader, L"SysHeader32", HDS_HORZ, 0},
-    };
-    std::vector<ControlDescription> controls;
-    for (const Row& row : rows)
-        controls.push_back({.name = row.name, .type = row.type, .left = 120, .top = 120, .width = 1500, .height = 900});
-    const FormDescription gallery{.name = L"Gallery", .clientWidth = 5400, .clientHeight = 1800, .font = {L"宋体", 90},
-                                  .controls = controls};
-    Form form(gallery); // keeps the description
-    for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.name);
-        HWND hwnd = form.window(row.name);
-        ASSERT_NE(hwnd, nullptr);
-        EXPECT_EQ(qmapp::textOf(hwnd, true), row.className);
-        EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)) & (row.style | WS_CHILD), row.style | WS_CHILD);
-        EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE)) & row.exStyle, row.exStyle);
-        EXPECT_EQ(qmapp::fontHandle(hwnd), form.control(row.name)->font.get());
-    }
+    std::vector<ControlDescription> controls{{.name = L"Check", .type = T::checkBox, .width = 1500, .height = 300},
+                                             {.name = L"Progress", .type = T::progressBar, .width = 1500, .height = 300}};
+    const FormDescription description{.name = L"Runtime", .clientWidth = 3000, .clientHeight = 1800,
+                                      .font = {L"宋体", 90}, .controls = controls};
+    Form form(description); // keeps the description
     // The superclasses behave as their bases.
     SendMessageW(form.window(L"Check"), BM_CLICK, 0, 0);
     EXPECT_EQ(SendMessageW(form.window(L"Check"), BM_GETCHECK, 0, 0), BST_CHECKED);
@@ -52,6 +38,23 @@ TEST(FormRuntime, BuildsEveryGalleryTypeAndRaisesUnloadOnce)
     EXPECT_FALSE(IsWindow(hwnd));
     form.unload();
     EXPECT_EQ(unloads, 1);
+}
+
+TEST(FormRuntime, TheSkinnedGalleryMatchesItsGolden)
+{
+    SetCursorPos(1000, 740);
+    auto form = gallery::createGallery();
+    form->show();
+    SetWindowPos(form->hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetFocus(form->window(L"CommandEnabled"));
+    qmapp::pumpUntil(form->hwnd(), [&] { return !GetPropW(form->window(L"CommandEnabled"), L"TIMERID"); }, 6000);
+    qmtest::paintNow(form->hwnd());
+    qmtest::savePng(qmtest::captureWindow(form->hwnd()), L"skin-gallery");
+    RECT client{};
+    GetClientRect(form->hwnd(), &client);
+    MapWindowPoints(form->hwnd(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+    EXPECT_TRUE(qmtest::matchesGolden(qmtest::captureScreen(client), L"gallery"));
+    form->unload();
 }
 
 TEST(FormRuntime, ReleasesEveryGdiObjectItMade)

@@ -1,6 +1,8 @@
 #include "support/pixels.h"
 
-#include <array>
+#include <wincodec.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -102,6 +104,17 @@ int countDifferences(const Dib& a, const Dib& b)
     return n;
 }
 
+Dib stack(const std::vector<const Dib*>& parts)
+{
+    int width = 0, height = 0;
+    for (const Dib* part : parts)
+        width = std::max(width, part->width()), height += part->height();
+    Dib sheet(width, height);
+    for (int top = 0; const Dib* part : parts)
+        BitBlt(sheet.dc(), 0, top, part->width(), part->height(), part->dc(), 0, 0, SRCCOPY), top += part->height();
+    return sheet;
+}
+
 Dib captureDc(HDC dc, int x, int y, int width, int height)
 {
     Dib dib(width, height);
@@ -139,103 +152,124 @@ std::wstring screensDir()
 
 namespace {
 
-std::uint32_t crc32(const unsigned char* data, std::size_t size, std::uint32_t crc = 0)
+// COM for this thread, once: the imaging factory lives as long as the program.
+IWICImagingFactory* imagingFactory()
 {
-    static const auto table = [] {
-        std::array<std::uint32_t, 256> t{};
-        for (std::uint32_t n = 0; n < 256; ++n) {
-            std::uint32_t c = n;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
+    static IWICImagingFactory* factory = [] {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        IWICImagingFactory* f = nullptr;
+        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&f));
+        return f;
     }();
-    crc = ~crc;
-    for (std::size_t i = 0; i < size; ++i)
-        crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
-    return ~crc;
+    return factory;
 }
 
-void putBig32(std::vector<unsigned char>& out, std::uint32_t v)
-{
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out.push_back(static_cast<unsigned char>(v >> shift));
-}
+// An owned COM interface pointer; `put` hands its slot to a function that fills it.
+template <class T> struct Com {
+    T* p = nullptr;
+    ~Com() { if (p) p->Release(); }
+    T** put() { return &p; }
+    T* operator->() const { return p; }
+};
 
-void putChunk(std::vector<unsigned char>& out, const char* type, const std::vector<unsigned char>& data)
+bool goldenUpdate()
 {
-    putBig32(out, static_cast<std::uint32_t>(data.size()));
-    std::vector<unsigned char> body(type, type + 4);
-    body.insert(body.end(), data.begin(), data.end());
-    out.insert(out.end(), body.begin(), body.end());
-    putBig32(out, crc32(body.data(), body.size()));
-}
-
-// A zlib stream of stored (uncompressed) deflate blocks: screenshots are
-// small, and this keeps the writer to a few lines.
-std::vector<unsigned char> zlibStored(const std::vector<unsigned char>& raw)
-{
-    std::vector<unsigned char> z{0x78, 0x01};
-    std::size_t pos = 0;
-    do {
-        std::size_t n = std::min<std::size_t>(65535, raw.size() - pos);
-        bool last = pos + n == raw.size();
-        z.push_back(last ? 1 : 0);
-        z.push_back(static_cast<unsigned char>(n & 0xFF));
-        z.push_back(static_cast<unsigned char>(n >> 8));
-        z.push_back(static_cast<unsigned char>(~n & 0xFF));
-        z.push_back(static_cast<unsigned char>((~n >> 8) & 0xFF));
-        z.insert(z.end(), raw.begin() + static_cast<std::ptrdiff_t>(pos), raw.begin() + static_cast<std::ptrdiff_t>(pos + n));
-        pos += n;
-    } while (pos < raw.size());
-    std::uint32_t a = 1, b = 0;
-    for (unsigned char c : raw) {
-        a = (a + c) % 65521;
-        b = (b + a) % 65521;
-    }
-    putBig32(z, (b << 16) | a);
-    return z;
+    const char* value = std::getenv("QM_UPDATE_GOLDEN");
+    return value && *value == '1';
 }
 
 } // namespace
 
 bool writePng(const Dib& dib, const std::wstring& path, int scale)
 {
-    const int w = dib.width() * scale;
-    const int h = dib.height() * scale;
-    std::vector<unsigned char> raw;
-    raw.reserve(static_cast<std::size_t>(h) * (w * 3 + 1));
-    for (int y = 0; y < h; ++y) {
-        raw.push_back(0); // no filter
-        for (int x = 0; x < w; ++x) {
-            COLORREF c = dib.pixel(x / scale, y / scale);
-            raw.push_back(GetRValue(c));
-            raw.push_back(GetGValue(c));
-            raw.push_back(GetBValue(c));
+    IWICImagingFactory* factory = imagingFactory();
+    const UINT w = static_cast<UINT>(dib.width() * scale), h = static_cast<UINT>(dib.height() * scale);
+    std::vector<BYTE> rows(static_cast<std::size_t>(w) * h * 3);
+    for (UINT y = 0; y < h; ++y)
+        for (UINT x = 0; x < w; ++x) {
+            const COLORREF c = dib.pixel(static_cast<int>(x) / scale, static_cast<int>(y) / scale);
+            BYTE* p = &rows[(static_cast<std::size_t>(y) * w + x) * 3];
+            p[0] = GetBValue(c), p[1] = GetGValue(c), p[2] = GetRValue(c);
         }
-    }
-    std::vector<unsigned char> png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    std::vector<unsigned char> header;
-    putBig32(header, static_cast<std::uint32_t>(w));
-    putBig32(header, static_cast<std::uint32_t>(h));
-    header.insert(header.end(), {8, 2, 0, 0, 0}); // 8-bit RGB
-    putChunk(png, "IHDR", header);
-    putChunk(png, "IDAT", zlibStored(raw));
-    putChunk(png, "IEND", {});
+    Com<IWICStream> stream;
+    Com<IWICBitmapEncoder> encoder;
+    Com<IWICBitmapFrameEncode> frame;
+    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+    return factory && w && h && SUCCEEDED(factory->CreateStream(stream.put()))
+        && SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE))
+        && SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.put()))
+        && SUCCEEDED(encoder->Initialize(stream.p, WICBitmapEncoderNoCache))
+        && SUCCEEDED(encoder->CreateNewFrame(frame.put(), nullptr)) && SUCCEEDED(frame->Initialize(nullptr))
+        && SUCCEEDED(frame->SetSize(w, h)) && SUCCEEDED(frame->SetPixelFormat(&format))
+        && format == GUID_WICPixelFormat24bppBGR
+        && SUCCEEDED(frame->WritePixels(h, w * 3, static_cast<UINT>(rows.size()), rows.data()))
+        && SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
+}
 
-    FILE* file = _wfopen(path.c_str(), L"wb");
-    if (!file)
-        return false;
-    bool ok = std::fwrite(png.data(), 1, png.size(), file) == png.size();
-    ok = std::fclose(file) == 0 && ok;
-    return ok;
+Dib readPng(const std::wstring& path)
+{
+    IWICImagingFactory* factory = imagingFactory();
+    Com<IWICBitmapDecoder> decoder;
+    Com<IWICBitmapFrameDecode> frame;
+    Com<IWICFormatConverter> converter;
+    UINT w = 0, h = 0;
+    if (!factory || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES
+        || FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnLoad,
+                                                     decoder.put()))
+        || FAILED(decoder->GetFrame(0, frame.put())) || FAILED(factory->CreateFormatConverter(converter.put()))
+        || FAILED(converter->Initialize(frame.p, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
+                                        WICBitmapPaletteTypeCustom))
+        || FAILED(converter->GetSize(&w, &h)))
+        return Dib(0, 0);
+    std::vector<std::uint32_t> bits(static_cast<std::size_t>(w) * h);
+    Dib dib(static_cast<int>(w), static_cast<int>(h));
+    if (SUCCEEDED(converter->CopyPixels(nullptr, w * 4, static_cast<UINT>(bits.size() * 4),
+                                        reinterpret_cast<BYTE*>(bits.data()))))
+        for (UINT i = 0; i < bits.size(); ++i)
+            dib.setPixel(static_cast<int>(i % w), static_cast<int>(i / w), fromDib(bits[i]));
+    return dib;
 }
 
 std::wstring savePng(const Dib& dib, const std::wstring& name, int scale)
 {
     std::wstring path = screensDir() + L"\\" + name + L".png";
     return writePng(dib, path, scale) ? path : std::wstring();
+}
+
+::testing::AssertionResult matchesGolden(const Dib& actual, const std::wstring& name)
+{
+    const std::wstring path = std::wstring(QM_GOLDEN_DIR) + L"/" + name + L".png";
+    const std::string shown(name.begin(), name.end());
+    if (goldenUpdate())
+        return writePng(actual, path) ? ::testing::AssertionSuccess()
+                                      : ::testing::AssertionFailure() << "could not write golden " << shown;
+    const Dib golden = readPng(path);
+    if (golden.width() != actual.width() || golden.height() != actual.height()) {
+        savePng(actual, name + L"-actual");
+        return ::testing::AssertionFailure() << shown << ": golden is " << golden.width() << " x " << golden.height()
+                                             << ", actual " << actual.width() << " x " << actual.height()
+                                             << " (QM_UPDATE_GOLDEN=1 rewrites it)";
+    }
+    Dib difference(actual.width(), actual.height());
+    int count = 0, firstX = -1, firstY = -1;
+    for (int y = 0; y < actual.height(); ++y)
+        for (int x = 0; x < actual.width(); ++x) {
+            const COLORREF a = actual.pixel(x, y), g = golden.pixel(x, y);
+            if (a != g && count++ == 0)
+                firstX = x, firstY = y;
+            // Same pixels faded to a light grey picture, differing ones red.
+            const int grey = 160 + (GetRValue(a) + GetGValue(a) + GetBValue(a)) / 8;
+            difference.setPixel(x, y, a == g ? RGB(grey, grey, grey) : RGB(255, 0, 0));
+        }
+    if (count == 0)
+        return ::testing::AssertionSuccess();
+    const int scale = actual.width() < 100 ? 4 : 1; // small pictures enlarged for a person
+    savePng(actual, name + L"-actual", scale);
+    savePng(difference, name + L"-difference", scale);
+    return ::testing::AssertionFailure() << shown << ": " << count << " pixels differ, the first at (" << firstX << ", "
+                                         << firstY << "): " << hex(actual.pixel(firstX, firstY)) << " instead of "
+                                         << hex(golden.pixel(firstX, firstY)) << "; see build/screens/" << shown
+                                         << "-actual.png and -difference.png";
 }
 
 bool colourNear(COLORREF a, COLORREF b, int tolerance) noexcept

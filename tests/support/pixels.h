@@ -1,11 +1,15 @@
 // Pixel helpers for tests: a top-down 32-bpp DIB section read straight from
-// memory, screen capture, and PNG output under <build>/screens.
+// memory, screen capture, PNG files through the Windows Imaging Component,
+// and golden pictures kept under tests/golden.
 #pragma once
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace qmtest {
 
@@ -44,6 +48,10 @@ private:
 int countDifferences(const Dib& a, const Dib& b);
 inline bool samePixels(const Dib& a, const Dib& b) { return countDifferences(a, b) == 0; }
 
+// The pictures one below the other, left-aligned, on the sentinel colour:
+// many small pictures checked against one golden.
+Dib stack(const std::vector<const Dib*>& parts);
+
 // Copies a screen rectangle into a new Dib.
 Dib captureScreen(const RECT& rect);
 // Copies a window's outer rectangle, as shown on screen.
@@ -56,6 +64,14 @@ std::wstring screensDir();
 // Writes the Dib as <build>/screens/<name>.png; returns the full path or "".
 std::wstring savePng(const Dib& dib, const std::wstring& name, int scale = 1);
 bool writePng(const Dib& dib, const std::wstring& path, int scale = 1);
+// Reads a PNG; a 0 x 0 Dib when the file is missing or unreadable.
+Dib readPng(const std::wstring& path);
+
+// Compares `actual` exactly with tests/golden/<name>.png. On a mismatch the
+// actual picture and a difference picture (differing pixels red) go to
+// <build>/screens and the message names the first differing pixel. With
+// QM_UPDATE_GOLDEN=1 in the environment the golden is rewritten instead.
+::testing::AssertionResult matchesGolden(const Dib& actual, const std::wstring& name);
 
 // Every channel within `tolerance` units.
 bool colourNear(COLORREF a, COLORREF b, int tolerance) noexcept;

@@ -3,11 +3,20 @@
 #include "skin/core/properties.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 
 namespace qmtest {
 
 namespace {
+
+// A crash ends the test program at once with its exception code, instead of
+// waiting for a debugger that never comes.
+const LPTOP_LEVEL_EXCEPTION_FILTER g_crashFilter = SetUnhandledExceptionFilter([](EXCEPTION_POINTERS* e) -> LONG {
+    std::fprintf(stderr, "crash: exception 0x%08lX\n", static_cast<unsigned long>(e->ExceptionRecord->ExceptionCode));
+    std::fflush(stderr);
+    return EXCEPTION_EXECUTE_HANDLER;
+});
 
 std::vector<RecordedMessage> g_log;
 std::map<UINT, LRESULT> g_replies;

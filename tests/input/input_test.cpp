@@ -1,0 +1,337 @@
+// Hover, leave, press, release, double click, the space bar and enabling, as
+// one state table: a control in a given state receives one message with the
+// real pointer in a given place; afterwards its properties are checked, and
+// for push buttons whether anything was painted. Then focus, hit areas and
+// geometry.
+#include "support/windows.h"
+
+#include "skin/core/engine.h"
+#include "skin/router/start.h"
+#include "skin/core/properties.h"
+
+#include "skin/images/gdi.h"
+#include "skin/input/fade.h"
+#include "skin/input/mouse.h"
+#include "support/gdi_count.h"
+#include "support/pixels.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+
+using namespace qmtest;
+
+namespace {
+
+// A skinned form with one control of each kind the interaction handlers treat.
+struct InputForm {
+    InputForm()
+    {
+        INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&icc);
+        for (auto [name, base] : {std::pair{L"ThunderRT6DriveListBox", L"ComboBox"}, {L"ThunderRT6CheckBox", L"Button"},
+                                  {L"ThunderRT6OptionButton", L"Button"}}) {
+            WNDCLASSEXW wc{sizeof(wc)};
+            GetClassInfoExW(nullptr, base, &wc);
+            wc.cbSize = sizeof(wc), wc.hInstance = GetModuleHandleW(nullptr), wc.lpszClassName = name, wc.style &= ~CS_GLOBALCLASS;
+            RegisterClassExW(&wc);
+        }
+        HWND f = form.get();
+        push = makeChild(f, L"Button", L"Push", BS_PUSHBUTTON, 10, 10, 100, 25);
+        check = makeChild(f, L"ThunderRT6CheckBox", L"Check", BS_AUTOCHECKBOX, 10, 50, 100, 17);
+        option = makeChild(f, L"ThunderRT6OptionButton", L"Option", BS_AUTORADIOBUTTON, 10, 75, 100, 17);
+        label = makeChild(f, L"Static", L"Label", 0, 10, 100, 60, 16);
+        comboList = makeChild(f, L"ComboBox", L"", CBS_DROPDOWNLIST | WS_VSCROLL, 130, 10, 100, 120);
+        comboEdit = makeChild(f, L"ComboBox", L"", CBS_DROPDOWN | WS_VSCROLL, 130, 45, 100, 120);
+        drive = makeChild(f, L"ThunderRT6DriveListBox", L"", CBS_DROPDOWNLIST | WS_VSCROLL, 130, 80, 100, 120);
+        header = makeChild(f, WC_HEADERW, L"", HDS_BUTTONS, 250, 10, 160, 20); // three items of 50 pixels
+        for (int i = 0; i < 3; ++i) {
+            HDITEMW item{HDI_TEXT | HDI_WIDTH, 50, const_cast<wchar_t*>(L"Col")};
+            SendMessageW(header, HDM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        }
+        for (HWND combo : {comboList, comboEdit, drive})
+            SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"item"));
+        pumpMessages();
+        skin::startSkinEngine(f);
+        pumpMessages();
+    }
+    ~InputForm() { skin::stopSkinEngine(form.get()); }
+    UniqueWindow form = makeTopLevel(L"Form", 420, 200, L"input test");
+    HWND push, comboList, comboEdit, drive, check, option, header, label; // the combo lists: whole control / button
+};
+
+LPARAM packPoint(int x, int y) { return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)), static_cast<WORD>(static_cast<short>(y))); }
+
+// Puts the pointer over the middle of `hwnd`, or over the desktop far from every test window.
+void pointAt(HWND hwnd)
+{
+    RECT r{1000, 740, 1000, 740};
+    if (hwnd)
+        GetWindowRect(hwnd, &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    pumpMessages();
+}
+
+// Whether a push button shows anything but `colour` inside its rounded corners.
+bool paintedOver(HWND hwnd, COLORREF colour)
+{
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return captureDc(skin::WindowDc(hwnd).get(), 2, 2, r.right - r.left - 4, r.bottom - r.top - 4).countNot(colour) > 0;
+}
+
+using F = InputForm;
+
+constexpr WPARAM kHeld = MK_LBUTTON;
+const LPARAM kMiddle = packPoint(5, 5);
+
+// Properties as "s1 m0 a30 f1 h-1 d2": OLDSTATE, MOUSEFLAG, ALPHALEVEL, fade running, HMINDEX, HDINDEX.
+const std::pair<char, const wchar_t*> kProps[] = {{'s', skin::prop::kOldState}, {'m', skin::prop::kMouseFlag},
+                                                  {'a', skin::prop::kAlphaLevel}, {'f', skin::prop::kTimerId},
+                                                  {'h', skin::prop::kHmIndex}, {'d', skin::prop::kHdIndex}};
+
+void forEachProp(const char* text, const std::function<void(const wchar_t*, int, bool)>& each)
+{
+    std::istringstream in(text);
+    for (std::string token; in >> token;)
+        for (auto [letter, name] : kProps)
+            if (token[0] == letter)
+                each(name, std::stoi(token.substr(1)), letter == 'f');
+}
+
+struct Row {
+    const char* what;
+    HWND InputForm::*control;
+    const char* before;
+    UINT msg;
+    WPARAM wParam;
+    LPARAM lParam;
+    HWND InputForm::*pointer; // where the real pointer is; nullptr: far away
+    const char* after;
+    int painted = -1; // push buttons: 1 if the window was painted on, 0 if not
+};
+
+const Row kRows[] = {
+    // push button: entry fades the hot face in and paints nothing now; a press shows the pressed face at once
+    {"push entry", &F::push, "s0 m0 a77", WM_MOUSEMOVE, 0, kMiddle, &F::push, "s1 m1 a0 f1", 0},
+    {"push inside", &F::push, "s1 m1 a30 f0", WM_MOUSEMOVE, 0, kMiddle, &F::push, "s1 m1 a30 f0", 0},
+    {"push captured outside", &F::push, "s2 m1 a30 f1", WM_MOUSEMOVE, kHeld, packPoint(-40, 90), nullptr, "s2 a255 f0", 1},
+    {"push leave", &F::push, "s2 m1 a200", WM_MOUSELEAVE, 0, 0, nullptr, "s0 m0 a0 f1", 1},
+    {"push down", &F::push, "s1 a40 f1", WM_LBUTTONDOWN, kHeld, kMiddle, &F::push, "s2 a0 f0", 1},
+    {"push double click", &F::push, "s0 a40 f1", WM_LBUTTONDBLCLK, kHeld, kMiddle, &F::push, "s2 a0 f0", 1},
+    {"push up", &F::push, "s2 m1 a0", WM_LBUTTONUP, 0, kMiddle, &F::push, "s0 m0 a60 f1", 0},
+    {"push space down", &F::push, "s1 a90 f1", WM_KEYDOWN, VK_SPACE, 0, &F::push, "s2 a0 f0", 1},
+    {"push space up", &F::push, "s2 m1 a0", WM_KEYUP, VK_SPACE, 0, &F::push, "s0 m0 a0 f1", 0},
+    {"push enter down", &F::push, "s1 a90 f0", WM_KEYDOWN, VK_RETURN, 0, &F::push, "s1 a90 f0", 0},
+    {"push other key up", &F::push, "s2 m1 f0", WM_KEYUP, 'A', 0, &F::push, "s2 m1 f0", 0},
+    // after a finished fade the level is 0: the new face must still show, at once
+    {"disable at rest", &F::push, "s1 a0 f0", WM_ENABLE, FALSE, 0, nullptr, "s3 a0 f0", 1},
+    {"enable during a fade", &F::push, "s3 a120 f1", WM_ENABLE, TRUE, 0, &F::push, "s0 a0 f0", 1},
+    // combo boxes: the painter keeps the state it drew; an editable one counts only its button area
+    {"list combo hot", &F::comboList, "s0 m0", WM_MOUSEMOVE, 0, kMiddle, &F::comboList, "s1 m1"},
+    {"list combo pressed", &F::comboList, "s0", WM_MOUSEMOVE, kHeld, kMiddle, &F::comboList, "s2"},
+    {"edit combo off the button", &F::comboEdit, "s1", WM_MOUSEMOVE, 0, kMiddle, &F::comboEdit, "s0 m1"},
+    {"edit combo off the button, held", &F::comboEdit, "s1", WM_MOUSEMOVE, kHeld, kMiddle, &F::comboEdit, "s0"},
+    {"drive list hot anywhere", &F::drive, "s0", WM_MOUSEMOVE, 0, kMiddle, &F::drive, "s1 m1"},
+    {"drive list held", &F::drive, "s0", WM_MOUSEMOVE, kHeld, kMiddle, &F::drive, "s2"},
+    {"combo leave", &F::comboList, "s1 m1", WM_MOUSELEAVE, 0, 0, nullptr, "s0 m0"},
+    {"drive leave", &F::drive, "s2 m1", WM_MOUSELEAVE, 0, 0, nullptr, "s0 m0"},
+    {"list combo down anywhere", &F::comboList, "s0", WM_LBUTTONDOWN, kHeld, kMiddle, &F::comboList, "s2"},
+    {"edit combo down off the button", &F::comboEdit, "s0", WM_LBUTTONDOWN, kHeld, kMiddle, &F::comboEdit, "s0"},
+    {"drive down", &F::drive, "s1", WM_LBUTTONDOWN, kHeld, kMiddle, &F::drive, "s2"},
+    {"combo up over it", &F::comboList, "s0", WM_LBUTTONUP, 0, kMiddle, &F::comboList, "s1"},
+    {"combo up elsewhere", &F::comboList, "s2", WM_LBUTTONUP, 0, kMiddle, nullptr, "s0"},
+    {"drive up elsewhere", &F::drive, "s2", WM_LBUTTONUP, 0, kMiddle, nullptr, "s0"},
+    {"combo double click", &F::comboList, "s1", WM_LBUTTONDBLCLK, kHeld, kMiddle, &F::comboList, "s1"},
+    {"combo space", &F::comboList, "s1", WM_KEYDOWN, VK_SPACE, 0, &F::comboList, "s1"},
+    // check boxes and option buttons
+    {"check hot", &F::check, "s0 m0", WM_MOUSEMOVE, 0, kMiddle, &F::check, "s1 m1"},
+    {"check held", &F::check, "s1 m1", WM_MOUSEMOVE, kHeld, kMiddle, &F::check, "s2 m1"},
+    {"check leave", &F::check, "s1 m1", WM_MOUSELEAVE, 0, 0, nullptr, "s0 m0"},
+    {"check down", &F::check, "s1", WM_LBUTTONDOWN, kHeld, kMiddle, &F::check, "s2"},
+    {"check up", &F::check, "s2", WM_LBUTTONUP, 0, kMiddle, &F::check, "s0"},
+    {"check double click", &F::check, "s1", WM_LBUTTONDBLCLK, kHeld, kMiddle, &F::check, "s1"},
+    {"check space down", &F::check, "s0", WM_KEYDOWN, VK_SPACE, 0, &F::check, "s2"},
+    {"check space up", &F::check, "s2", WM_KEYUP, VK_SPACE, 0, &F::check, "s0"},
+    {"check enter", &F::check, "s1", WM_KEYDOWN, VK_RETURN, 0, &F::check, "s1"},
+    {"option hot", &F::option, "s0 m0", WM_MOUSEMOVE, 0, kMiddle, &F::option, "s1 m1"},
+    {"option held", &F::option, "s0", WM_MOUSEMOVE, kHeld, kMiddle, &F::option, "s2"},
+    {"option leave", &F::option, "s2 m1", WM_MOUSELEAVE, 0, 0, nullptr, "s0 m0"},
+    {"option down", &F::option, "s0", WM_LBUTTONDOWN, kHeld, kMiddle, &F::option, "s2"},
+    {"option double click", &F::option, "s0", WM_LBUTTONDBLCLK, kHeld, kMiddle, &F::option, "s0"},
+    {"option space down", &F::option, "s1", WM_KEYDOWN, VK_SPACE, 0, &F::option, "s2"},
+    {"option space up", &F::option, "s2", WM_KEYUP, VK_SPACE, 0, &F::option, "s0"},
+    // list header: items at x 0-50, 50-100, 100-150 (a shared border goes to the lower index); nothing beyond
+    {"header onto item 1", &F::header, "m0 h-1 d-1", WM_MOUSEMOVE, 0, packPoint(60, 5), &F::header, "m1 h1 d-1"},
+    {"header shared border", &F::header, "h-1", WM_MOUSEMOVE, 0, packPoint(50, 5), &F::header, "h0"},
+    {"header to empty space", &F::header, "h1", WM_MOUSEMOVE, 0, packPoint(155, 5), &F::header, "h-1"},
+    {"header held elsewhere", &F::header, "h0 d1", WM_MOUSEMOVE, kHeld, packPoint(60, 5), &F::header, "h0 d1"},
+    {"header above an item", &F::header, "h-1", WM_MOUSEMOVE, 0, packPoint(120, -30), &F::header, "h2"},
+    {"header leave", &F::header, "m1 h2 d1", WM_MOUSELEAVE, 0, 0, nullptr, "m0 h-1 d-1"},
+    {"header down on item 1", &F::header, "d-1", WM_LBUTTONDOWN, kHeld, packPoint(60, 5), &F::header, "d1"},
+    {"header down beyond items", &F::header, "d2", WM_LBUTTONDOWN, kHeld, packPoint(155, 5), &F::header, "d-1"},
+    {"header double click", &F::header, "d-1", WM_LBUTTONDBLCLK, kHeld, packPoint(10, 5), &F::header, "d0"},
+    {"header up over it", &F::header, "d1", WM_LBUTTONUP, 0, packPoint(60, 5), &F::header, "d-1"},
+    {"header up elsewhere", &F::header, "d1", WM_LBUTTONUP, 0, packPoint(60, 5), nullptr, "d-1"},
+    // containers and unlisted kinds get no state
+    {"form hover", &F::label, "", WM_MOUSEMOVE, 0, kMiddle, &F::label, "m0"},
+};
+
+} // namespace
+
+TEST(Input, EveryRowOfTheStateTable)
+{
+    constexpr COLORREF kWipe = RGB(255, 0, 255);
+    for (const Row& row : kRows) {
+        InputForm f;
+        HWND hwnd = f.*row.control;
+        pointAt(row.pointer ? f.*row.pointer : nullptr);
+        forEachProp(row.before, [hwnd](const wchar_t* name, int value, bool fade) {
+            fade ? void(value ? skin::startFadeTimer(hwnd) : skin::stopFadeTimer(hwnd)) : skin::setProp(hwnd, name, value);
+        });
+        skin::UniqueBrush wipe(CreateSolidBrush(kWipe)); // so a later paint can be told from none
+        RECT all{0, 0, 200, 100};
+        FillRect(skin::WindowDc(hwnd).get(), &all, wipe.get());
+        SendMessageW(hwnd, row.msg, row.wParam, row.lParam);
+        forEachProp(row.after, [&](const wchar_t* name, int value, bool fade) {
+            EXPECT_EQ(fade ? skin::getProp(hwnd, name) != 0 : skin::getProp(hwnd, name), value)
+                << row.what << ": " << std::string(name, name + wcslen(name));
+        });
+        if (row.painted >= 0) {
+            EXPECT_EQ(paintedOver(hwnd, kWipe), row.painted == 1) << row.what << ": painted";
+        }
+        if (row.control == &F::label) {
+            EXPECT_EQ(GetPropW(f.form.get(), skin::prop::kOldState), nullptr);
+            EXPECT_EQ(GetPropW(hwnd, skin::prop::kOldState), nullptr);
+        }
+    }
+}
+
+TEST(Input, HitAreasReleasesAndFocus)
+{
+    InputForm f;
+    // The editable combo's button area has exact inclusive bounds; it is hot and pressed only there.
+    RECT r{};
+    GetWindowRect(f.comboEdit, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top, s = GetSystemMetrics(SM_CXVSCROLL);
+    const struct { int x, y; bool inside; } points[] = {
+        {w - s - 3, h / 2, false}, {w - s - 2, h / 2, true}, {w - 2, h / 2, true}, {w - 1, h / 2, false},
+        {w - 5, 1, false},         {w - 5, 2, true},         {w - 5, h - 2, true}, {w - 5, h - 1, false}};
+    for (const auto& p : points) {
+        EXPECT_EQ(skin::comboButtonArea(f.comboEdit, p.x, p.y), p.inside) << p.x << "," << p.y;
+        skin::setState(f.comboEdit, skin::VisualState::pressed);
+        SendMessageW(f.comboEdit, WM_MOUSEMOVE, 0, packPoint(p.x, p.y));
+        EXPECT_EQ(skin::getState(f.comboEdit), p.inside ? skin::VisualState::hot : skin::VisualState::normal);
+        skin::setState(f.comboEdit, skin::VisualState::normal);
+        SendMessageW(f.comboEdit, WM_LBUTTONDOWN, MK_LBUTTON, packPoint(p.x, p.y));
+        EXPECT_EQ(skin::getState(f.comboEdit), p.inside ? skin::VisualState::pressed : skin::VisualState::normal);
+        SendMessageW(f.comboEdit, WM_LBUTTONUP, 0, packPoint(p.x, p.y));
+        SendMessageW(f.comboEdit, CB_SHOWDROPDOWN, FALSE, 0);
+    }
+    EXPECT_EQ(skin::readLowWord(packPoint(-3, 7)), -3);
+    EXPECT_EQ(skin::readHighWord(packPoint(-3, -7)), -7);
+    EXPECT_EQ(skin::readLowWord(packPoint(32767, 0)), 32767);
+    EXPECT_EQ(skin::hitTestHeaderItem(f.header, 150), 2);
+    EXPECT_EQ(skin::hitTestHeaderItem(f.header, 151), -1);
+    EXPECT_EQ(skin::hitTestHeaderItem(f.push, 5), -1) << "not a header: no items";
+
+    // Every release refreshes the attached check boxes and option buttons around it.
+    HWND loose = makeChild(f.form.get(), L"ThunderRT6CheckBox", L"Loose", BS_AUTOCHECKBOX, 10, 130, 100, 17);
+    for (HWND released : {f.label, f.push, f.form.get()}) {
+        skin::setState(f.check, skin::VisualState::hot);
+        skin::setState(f.option, skin::VisualState::pressed);
+        SendMessageW(released, WM_LBUTTONUP, 0, kMiddle);
+        EXPECT_EQ(skin::getState(f.check), skin::VisualState::normal);
+        EXPECT_EQ(skin::getState(f.option), skin::VisualState::normal);
+        EXPECT_EQ(GetPropW(loose, skin::prop::kOldState), nullptr) << "a window never attached is skipped";
+    }
+
+    // A header without items keeps its held item.
+    while (SendMessageW(f.header, HDM_GETITEMCOUNT, 0, 0) > 0)
+        SendMessageW(f.header, HDM_DELETEITEM, 0, 0);
+    skin::setProp(f.header, skin::prop::kHdIndex, 4);
+    SendMessageW(f.header, WM_LBUTTONDOWN, MK_LBUTTON, packPoint(10, 5));
+    EXPECT_EQ(skin::getProp(f.header, skin::prop::kHdIndex), 4);
+
+    // Focus changes redraw the faces with the focus box and fade the current state in.
+    auto hotSurface = [&] { return captureDc(skin::stateSurface(f.push, 1), 0, 0, 100, 25); };
+    SetFocus(f.label);
+    const Dib unfocused = hotSurface();
+    skin::setState(f.push, skin::VisualState::hot);
+    skin::setAlpha(f.push, 200);
+    SetFocus(f.push);
+    EXPECT_EQ(skin::getState(f.push), skin::VisualState::hot);
+    EXPECT_EQ(skin::getAlpha(f.push), 0);
+    EXPECT_NE(skin::getProp(f.push, skin::prop::kTimerId), 0);
+    EXPECT_GT(countDifferences(hotSurface(), unfocused), 40) << "the focus box is on the hot surface";
+    skin::stopFadeTimer(f.push);
+    SetFocus(f.label);
+    EXPECT_EQ(countDifferences(hotSurface(), unfocused), 0) << "and gone again";
+    EXPECT_NE(skin::getProp(f.push, skin::prop::kTimerId), 0);
+    // Option buttons are drawn normal on a focus change; check boxes keep theirs.
+    skin::setState(f.option, skin::VisualState::hot);
+    skin::setState(f.check, skin::VisualState::hot);
+    SendMessageW(f.option, WM_SETFOCUS, 0, 0);
+    SendMessageW(f.check, WM_SETFOCUS, 0, 0);
+    EXPECT_EQ(skin::getState(f.option), skin::VisualState::normal);
+    EXPECT_EQ(skin::getState(f.check), skin::VisualState::hot);
+}
+
+TEST(Input, ResizesMovesAndOwnedWindows)
+{
+    InputForm f;
+    // A resized push button keeps its contexts, with new surfaces, faces and shape at the new size.
+    std::vector<HDC> dcs;
+    for (int n = 0; n < 4; ++n)
+        dcs.push_back(skin::stateSurface(f.push, n));
+    skin::setState(f.push, skin::VisualState::hot);
+    const int objects = liveGdiObjects();
+    SetWindowPos(f.push, nullptr, 0, 0, 140, 31, SWP_NOMOVE | SWP_NOZORDER);
+    for (int n = 0; n < 4; ++n) {
+        EXPECT_EQ(skin::stateSurface(f.push, n), dcs[n]) << "the contexts stay";
+        auto bitmap = reinterpret_cast<HGDIOBJ>(skin::getProp(f.push, skin::prop::kSurfaceBitmap[n]));
+        EXPECT_EQ(GetCurrentObject(dcs[n], OBJ_BITMAP), bitmap);
+        const Dib face = captureDc(dcs[n], 0, 0, 141, 32);
+        EXPECT_EQ(face.pixel(139, 30), face.pixel(0, 30)) << "mirror-symmetric corners";
+        EXPECT_NE(face.pixel(139, 30), kSentinel);
+        EXPECT_EQ(face.pixel(140, 31), kSentinel) << "no larger than the button";
+    }
+    EXPECT_EQ(skin::getState(f.push), skin::VisualState::hot);
+    EXPECT_EQ(liveGdiObjects(), objects) << "old bitmaps are released";
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    GetWindowRgn(f.push, region);
+    EXPECT_TRUE(PtInRegion(region, 139, 15) && !PtInRegion(region, 139, 30) && PtInRegion(region, 70, 30));
+    DeleteObject(region);
+
+    // A moved combo box returns to normal unless its list is down.
+    skin::setState(f.comboList, skin::VisualState::hot);
+    SetWindowPos(f.comboList, nullptr, 131, 11, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(skin::getState(f.comboList), skin::VisualState::normal);
+    SendMessageW(f.comboList, CB_SHOWDROPDOWN, TRUE, 0);
+    pumpMessages();
+    skin::setState(f.comboList, skin::VisualState::pressed);
+    SetWindowPos(f.comboList, nullptr, 130, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(skin::getState(f.comboList), skin::VisualState::pressed);
+    SendMessageW(f.comboList, CB_SHOWDROPDOWN, FALSE, 0);
+
+    // An owned popup taking the activation is attached (no container: its button is not); a stranger is not.
+    registerPlainClass(L"QmOwned");
+    const int count = skin::attachedWindowCount();
+    HWND owned = CreateWindowExW(0, L"QmOwned", L"owned", WS_POPUP | WS_VISIBLE, 60, 60, 100, 60, f.form.get(),
+                                 nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND button = makeChild(owned, L"Button", L"OK", BS_PUSHBUTTON, 5, 5, 75, 25);
+    pumpMessages();
+    EXPECT_NE(skin::getProp(owned, skin::prop::kProcAddr), 0);
+    EXPECT_EQ(skin::getProp(button, skin::prop::kProcAddr), 0);
+    HWND stranger = CreateWindowExW(0, L"QmOwned", L"stranger", WS_POPUP | WS_VISIBLE, 300, 60, 100, 60, nullptr,
+                                    nullptr, GetModuleHandleW(nullptr), nullptr);
+    pumpMessages();
+    SendMessageW(f.form.get(), WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(stranger));
+    EXPECT_EQ(skin::getProp(stranger, skin::prop::kProcAddr), 0);
+    EXPECT_EQ(skin::attachedWindowCount(), count + 1);
+    DestroyWindow(owned);
+    DestroyWindow(stranger);
+    EXPECT_EQ(skin::attachedWindowCount(), count);
+}
