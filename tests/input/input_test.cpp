@@ -1,8 +1,8 @@
 // Hover, leave, press, release, double click, the space bar and enabling, as
 // one state table: a control in a given state receives one message with the
 // real pointer in a given place; afterwards its properties are checked, and
-// for push buttons whether anything was painted. Then hit areas and what a
-// release refreshes.
+// for push buttons whether anything was painted. Then hit areas, what a
+// release refreshes and the focus box.
 #include "support/windows.h"
 
 #include "skin/core/engine.h"
@@ -159,7 +159,6 @@ const Row kRows[] = {
     // a focus change redraws a push button's faces and fades its state in; an option button is drawn normal
     {"push focus", &F::push, "s1 a200 f0", WM_SETFOCUS, 0, 0, &F::push, "s1 a0 f1"},
     {"option focus", &F::option, "s1", WM_SETFOCUS, 0, 0, &F::option, "s0"},
-    {"check focus", &F::check, "s1", WM_SETFOCUS, 0, 0, &F::check, "s1"},
     // containers and unlisted kinds get no state
     {"form hover", &F::label, "", WM_MOUSEMOVE, 0, kMiddle, &F::label, "m0"},
 };
@@ -194,7 +193,7 @@ TEST(Input, EveryRowOfTheStateTable)
     }
 }
 
-TEST(Input, HitAreasAndReleases)
+TEST(Input, HitAreasReleasesAndFocus)
 {
     InputForm f;
     // The editable combo's button area has exact inclusive bounds.
@@ -217,4 +216,11 @@ TEST(Input, HitAreasAndReleases)
         EXPECT_EQ(skin::getState(f.option), skin::VisualState::normal);
         EXPECT_EQ(GetPropW(loose, skin::prop::kOldState), nullptr) << "a window never attached is skipped";
     }
+
+    // A focus change redraws the faces with the focus box.
+    const auto hotFace = [&] { return captureDc(skin::stateSurface(f.push, 1), 0, 0, 100, 25); };
+    SetFocus(f.label);
+    const Dib unfocused = hotFace();
+    SetFocus(f.push);
+    EXPECT_GT(countDifferences(hotFace(), unfocused), 40) << "the focus box is on the hot surface";
 }
