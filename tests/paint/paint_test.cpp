@@ -27,8 +27,9 @@ using skin::VisualState;
 using enum skin::VisualState;
 
 constexpr wchar_t kCheckClass[] = L"ThunderRT6CheckBox", kOptionClass[] = L"ThunderRT6OptionButton",
-                         kProgressClass[] = L"ProgressBar20WndClass", kDataListClass[] = L"DataListWndClass", kGridClass[] = L"ApexGridTestClass",
-                         kOwnDcList[] = L"OwnDcListBox"; // keeps its context, so its background colour can be set
+                  kProgressClass[] = L"ProgressBar20WndClass", kDataListClass[] = L"DataListWndClass",
+                  kGridClass[] = L"ApexGridTestClass",
+                  kOwnDcList[] = L"OwnDcListBox"; // keeps its context, so its background colour can be set
 
 // Counts the paint messages reaching a control's own procedure, so a test can tell whether its own painting ran.
 struct CountingProc {
@@ -119,8 +120,6 @@ protected:
         shots.clear();
         return result;
     }
-
-
     // A 100-wide combo box whose closed height is exactly 21.
     HWND combo(DWORD style)
     {
