@@ -1,40 +1,125 @@
 // The painters, control by control: each row paints a control through the
 // skin's handlers (or calls its painter) and adds what the window shows to a
 // sheet, checked against one golden per family; whether the control's own
-// painting ran is checked beside it. Then the painters' DC hygiene.
-#include "paint/paint_fixture.h"
-
+// painting ran is checked beside it. Then the scaled images and glyphs at
+// 120, 144 and 192 DPI, and Form1 and the gallery started at 144 DPI.
+#include "skin/core/properties.h"
+#include "skin/images/skin_images.h"
 #include "skin/paint/check_option.h"
+#include "skin/paint/client_paint.h"
 #include "skin/paint/combo_button.h"
-#include "skin/paint/header.h"
-#include "support/gdi_count.h"
+#include "skin/paint/nonclient_paint.h"
+#include "support/pixels.h"
+#include "support/windows.h"
 
-#include <cstdint>
-#include <functional>
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
 #include <list>
+#include <optional>
 
 namespace qmtest {
 namespace {
 
+using skin::VisualState;
 using enum skin::VisualState;
 
-// A window whose client area is inset by its creation parameter: the low word on the left and top, the high word
-// on the right and bottom, inside any scroll bars.
-LRESULT CALLBACK insetProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg == WM_NCCREATE)
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, LONG_PTR(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-    if (msg != WM_NCCALCSIZE)
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    const auto inset = DWORD(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    auto* rect = reinterpret_cast<RECT*>(lParam);
-    const LRESULT result = DefWindowProcW(hwnd, msg, wParam, lParam);
-    rect->left += LOWORD(inset), rect->top += LOWORD(inset), rect->right -= HIWORD(inset), rect->bottom -= HIWORD(inset);
-    return result;
-}
+constexpr wchar_t kCheckClass[] = L"ThunderRT6CheckBox", kOptionClass[] = L"ThunderRT6OptionButton",
+                  kProgressClass[] = L"ProgressBar20WndClass", kDataListClass[] = L"DataListWndClass",
+                  kGridClass[] = L"ApexGridTestClass",
+                  kOwnDcList[] = L"OwnDcListBox"; // keeps its context, so its background colour can be set
 
-class Painters : public PaintTest {
+// Counts the paint messages reaching a control's own procedure, so a test can tell whether its own painting ran.
+struct CountingProc {
+    static inline WNDPROC wrapped = nullptr;
+    static inline int paints = 0, ncPaints = 0;
+    static LRESULT CALLBACK proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+    {
+        paints += msg == WM_PAINT, ncPaints += msg == WM_NCPAINT;
+        return CallWindowProcW(wrapped, hwnd, msg, wParam, lParam);
+    }
+    static WNDPROC wrap(HWND hwnd) // resets the counts
+    {
+        wrapped = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
+        paints = ncPaints = 0;
+        return &proc;
+    }
+};
+
+class Painters : public ::testing::Test {
 protected:
+    static void SetUpTestSuite()
+    {
+        INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_PROGRESS_CLASS | ICC_LISTVIEW_CLASSES};
+        InitCommonControlsEx(&icc);
+        registerPlainClass(L"PaintTestHost");
+        // Superclasses of the system classes under the names the kind table gives, keeping their procedures.
+        for (auto [name, base, style] : {std::tuple{kCheckClass, L"Button", 0u}, {kOptionClass, L"Button", 0u},
+                                         {kProgressClass, PROGRESS_CLASSW, 0u}, {kDataListClass, L"ListBox", 0u},
+                                         {kGridClass, L"Static", 0u}, {kOwnDcList, L"ListBox", UINT(CS_OWNDC)}}) {
+            WNDCLASSEXW wc{sizeof(wc)};
+            GetClassInfoExW(nullptr, base, &wc);
+            wc.cbSize = sizeof(wc), wc.hInstance = GetModuleHandleW(nullptr), wc.lpszClassName = name, wc.style |= style;
+            RegisterClassExW(&wc);
+        }
+        skin::buildSkinImages();
+    }
+    static void TearDownTestSuite() { skin::releaseSkinImages(); }
+    void SetUp() override
+    {
+        host_ = CreateWindowExW(WS_EX_TOPMOST, L"PaintTestHost", L"paint", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 20, 20, 420,
+                                300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        ASSERT_NE(host_, nullptr);
+        paintNow(host_);
+    }
+    void TearDown() override { DestroyWindow(host_); }
+
+    // A child of the host at (x, y) with the given outer size, its own painting done.
+    HWND child(const wchar_t* cls, DWORD style, int x, int y, int w, int h, DWORD exStyle = 0, const wchar_t* text = L"")
+    {
+        HWND hwnd = makeChild(host_, cls, text, style, x, y, w, h, exStyle);
+        EXPECT_NE(hwnd, nullptr);
+        paintNow(hwnd);
+        return hwnd;
+    }
+    // WM_PAINT or WM_NCPAINT through the skin's handler, the control's own procedure counting what reaches it.
+    static LRESULT skinPaint(HWND hwnd, UINT msg = WM_PAINT)
+    {
+        WNDPROC own = CountingProc::wrap(hwnd);
+        if (msg == WM_NCPAINT)
+            return skin::onNcPaint(own, hwnd, msg, 1, 0);
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return skin::onPaint(own, hwnd, msg, 0, 0);
+    }
+    // What the window shows, frame included.
+    static Dib pixels(HWND hwnd)
+    {
+        RECT r{};
+        GetWindowRect(hwnd, &r);
+        HDC dc = GetWindowDC(hwnd);
+        Dib dib = captureDc(dc, 0, 0, r.right - r.left, r.bottom - r.top);
+        ReleaseDC(hwnd, dc);
+        return dib;
+    }
+    // Adds what the window shows (frame included) to the sheet and destroys it.
+    void shoot(HWND hwnd, bool keep = false)
+    {
+        shots.push_back(pixels(hwnd));
+        if (!keep)
+            DestroyWindow(hwnd);
+    }
+    // The sheet, one shot below the other, against the golden `name`; the sheet starts anew.
+    ::testing::AssertionResult sheetMatches(const wchar_t* name)
+    {
+        std::vector<const Dib*> parts;
+        for (const Dib& shot : shots)
+            parts.push_back(&shot);
+        auto result = matchesGolden(stack(parts), name);
+        shots.clear();
+        return result;
+    }
     // A 100-wide combo box whose closed height is exactly 21.
     HWND combo(DWORD style)
     {
@@ -45,65 +130,24 @@ protected:
         for (int i = 0; i < 4 && height() != 21; ++i)
             SendMessageW(hwnd, CB_SETITEMHEIGHT, WPARAM(-1), asked += 21 - height());
         EXPECT_EQ(height(), 21);
-        settle(hwnd);
+        paintNow(hwnd);
         return hwnd;
     }
-    static Dib paintCombo(HWND hwnd, VisualState& state, bool force = true)
-    {
-        Dib dib(100, 24);
-        skin::paintComboButton(hwnd, dib.dc(), state, force);
-        return dib;
-    }
-    // A progress bar (range 0..40000) whose client area is exactly w x h.
-    HWND bar(DWORD style, int w, int h, int position)
-    {
-        HWND hwnd = child(kProgressClass, style | WS_BORDER, 10, 10, w, h);
-        RECT window{}, client{};
-        GetWindowRect(hwnd, &window);
-        GetClientRect(hwnd, &client);
-        SetWindowPos(hwnd, nullptr, 0, 0, w + (window.right - window.left) - client.right,
-                     h + (window.bottom - window.top) - client.bottom, SWP_NOMOVE | SWP_NOZORDER);
-        SendMessageW(hwnd, PBM_SETRANGE32, 0, 40000);
-        SendMessageW(hwnd, PBM_SETPOS, WPARAM(position), 0);
-        settle(hwnd);
-        return hwnd;
-    }
-    // Adds what the window shows (frame included) to the sheet and destroys it.
-    void shoot(HWND hwnd, bool keep = false)
-    {
-        shots.push_back(pixels(hwnd));
-        if (!keep)
-            DestroyWindow(hwnd);
-    }
-    ::testing::AssertionResult sheetMatches(const wchar_t* name)
-    {
-        std::vector<const Dib*> parts;
-        for (const Dib& shot : shots)
-            parts.push_back(&shot);
-        auto result = matchesGolden(stack(parts), name);
-        shots.clear();
-        return result;
-    }
+
+    HWND host_ = nullptr;
     std::list<Dib> shots;
 };
 
-TEST_F(Painters, ComboButtonsInEveryStateAndWhenTheyDraw)
+TEST_F(Painters, ComboButtonsInEveryState)
 {
     HWND hwnd = combo(CBS_DROPDOWNLIST);
     for (bool enabled : {true, false}) {
         EnableWindow(hwnd, enabled);
-        for (VisualState state : {normal, hot, pressed})
-            shots.push_back(paintCombo(hwnd, state));
+        for (VisualState state : {normal, hot, pressed}) {
+            Dib& dib = shots.emplace_back(100, 24);
+            skin::paintComboButton(hwnd, dib.dc(), state, true);
+        }
     }
-    EnableWindow(hwnd, TRUE);
-    // Hot while dropped down draws and stores pressed.
-    VisualState asked = hot;
-    skin::setState(hwnd, normal);
-    SendMessageW(hwnd, CB_SHOWDROPDOWN, TRUE, 0);
-    shots.push_back(paintCombo(hwnd, asked, false));
-    SendMessageW(hwnd, CB_SHOWDROPDOWN, FALSE, 0);
-    EXPECT_EQ(asked, pressed);
-    EXPECT_EQ(skin::getState(hwnd), pressed);
     // The editable combo is painted by the skin alone, with nothing left to paint.
     HWND editable = combo(CBS_DROPDOWN);
     EXPECT_EQ(skinPaint(editable), 0);
@@ -111,16 +155,6 @@ TEST_F(Painters, ComboButtonsInEveryStateAndWhenTheyDraw)
     EXPECT_FALSE(GetUpdateRect(editable, nullptr, FALSE));
     shoot(editable, true);
     EXPECT_TRUE(sheetMatches(L"combo-buttons"));
-
-    // Unforced, it draws only on a change of state; a simple combo never.
-    VisualState state = hot;
-    EXPECT_GT(paintCombo(editable, state, false).countNot(kSentinel), 0);
-    EXPECT_EQ(paintCombo(editable, state, false).countNot(kSentinel), 0);
-    HWND simple = child(L"ComboBox", CBS_SIMPLE, 10, 40, 100, 80);
-    for (VisualState s : {hot, pressed}) {
-        EXPECT_EQ(paintCombo(simple, s).countNot(kSentinel), 0);
-        EXPECT_EQ(skin::getState(simple), normal);
-    }
 }
 
 TEST_F(Painters, CheckBoxesAndOptionButtons)
@@ -139,7 +173,7 @@ TEST_F(Painters, CheckBoxesAndOptionButtons)
         HWND hwnd = child(row.cls, row.style, 10, 10, 120, row.height, 0, L"Caption");
         SendMessageW(hwnd, BM_SETCHECK, row.check, 0);
         EnableWindow(hwnd, row.enabled);
-        settle(hwnd);
+        paintNow(hwnd);
         const bool check = row.cls == kCheckClass;
         EXPECT_EQ((check ? skin::paintCheckBox : skin::paintOptionButton)(hwnd, row.state, true), 1);
         EXPECT_EQ(skin::getState(hwnd), row.state);
@@ -156,7 +190,9 @@ TEST_F(Painters, ProgressBarsArePaintedByTheSkinAlone)
         {PBS_SMOOTH, 101, 12, 30000, true}, {PBS_SMOOTH, 101, 12, 35000, true}, {PBS_SMOOTH, 101, 12, 7500, true},
         {PBS_VERTICAL, 12, 40, 7500, true}, {PBS_VERTICAL | PBS_SMOOTH, 12, 40, 40000, true}};
     for (const auto& row : rows) {
-        HWND hwnd = bar(row.style, row.w, row.h, row.position);
+        HWND hwnd = child(kProgressClass, row.style | WS_BORDER, 10, 10, row.w + 2, row.h + 2); // client w x h
+        SendMessageW(hwnd, PBM_SETRANGE32, 0, 40000);
+        SendMessageW(hwnd, PBM_SETPOS, WPARAM(row.position), 0);
         EnableWindow(hwnd, row.enabled);
         for (UINT msg : {WM_NCPAINT, WM_PAINT}) { // a segmented vertical bar shows its fill at the client paint
             EXPECT_EQ(skinPaint(hwnd, msg), 0);
@@ -167,12 +203,17 @@ TEST_F(Painters, ProgressBarsArePaintedByTheSkinAlone)
     EXPECT_TRUE(sheetMatches(L"progress-bars"));
 }
 
-TEST_F(Painters, HeadersFollowPressedAndHotItemsAndCutLongCaptions)
+TEST_F(Painters, HeadersFollowPressedAndHotItems)
 {
     // Pressed wins over hot on the same item; only the hot item uses the hot slice; beyond the last item the
     // stretched normal column.
     const int rows[][2] = {{1, 1}, {-1, 2}, {0, 2}, {-1, -1}};
-    HWND hwnd = header();
+    // 300 x 20, the image's height, so rows copy 1:1; three items of 80 pixels.
+    HWND hwnd = child(WC_HEADERW, HDS_HORZ, 10, 10, 300, 20);
+    for (int i = 0; i < 3; ++i) {
+        HDITEMW item{HDI_WIDTH, 80};
+        SendMessageW(hwnd, HDM_INSERTITEMW, WPARAM(i), reinterpret_cast<LPARAM>(&item));
+    }
     for (auto [pressedItem, hotItem] : rows) {
         skin::setProp(hwnd, skin::prop::kHdIndex, pressedItem);
         skin::setProp(hwnd, skin::prop::kHmIndex, hotItem);
@@ -180,35 +221,17 @@ TEST_F(Painters, HeadersFollowPressedAndHotItemsAndCutLongCaptions)
         EXPECT_EQ(CountingProc::paints, 0);
         shoot(hwnd, true);
     }
-    Dib items(300, 20); // one item or nothing
-    for (int index : {-1, 7})
-        EXPECT_EQ(skin::paintHeaderItem(hwnd, items.dc(), index, hot), 0);
-    EXPECT_EQ(skin::paintHeaderItem(hwnd, items.dc(), 1, hot), 0);
-    shots.push_back(std::move(items));
     DestroyWindow(hwnd);
-    hwnd = header(3, L"A caption far too long for its column");
-    skinPaint(hwnd);
-    shoot(hwnd);
     EXPECT_TRUE(sheetMatches(L"headers"));
 }
 
 TEST_F(Painters, FlatFramesReplaceClientEdgesOrAreDrawnOverOwnPainting)
 {
-    // A client edge becomes a flat frame in the client's background colour (which the own-context list keeps).
-    HWND list = child(kOwnDcList, 0, 10, 10, 120, 80, WS_EX_CLIENTEDGE);
-    for (bool enabled : {true, false}) {
-        EnableWindow(list, enabled);
-        settle(list);
-        HDC own = GetDC(list);
-        SetBkColor(own, RGB(0x33, 0x66, 0x99));
-        ReleaseDC(list, own);
-        skinPaint(list, WM_NCPAINT);
-        EXPECT_EQ(CountingProc::ncPaints, 1);
-        shoot(list, true);
-    }
-    // A data list, a window without a client edge and a grid without a border keep their own frame; bordered
-    // data lists and grids get the skin's frame over their own painting.
+    // A client edge becomes a flat frame in the client's background colour (which the own-context list keeps). A
+    // data list, a window without a client edge and a grid without a border keep their own frame; bordered data lists
+    // and grids get the skin's frame over their own painting.
     const struct { const wchar_t* cls; DWORD style, exStyle; UINT msg; bool enabled; } rows[] = {
+        {kOwnDcList, 0, WS_EX_CLIENTEDGE, WM_NCPAINT, true}, {kOwnDcList, 0, WS_EX_CLIENTEDGE, WM_NCPAINT, false},
         {kDataListClass, 0, WS_EX_CLIENTEDGE, WM_NCPAINT, true}, {L"ListBox", WS_BORDER, 0, WM_NCPAINT, true},
         {L"Button", 0, 0, WM_NCPAINT, true}, {kGridClass, SS_GRAYRECT, 0, WM_PAINT, true},
         {kDataListClass, WS_BORDER, 0, WM_PAINT, true}, {kDataListClass, WS_BORDER, 0, WM_PAINT, false},
@@ -217,75 +240,90 @@ TEST_F(Painters, FlatFramesReplaceClientEdgesOrAreDrawnOverOwnPainting)
         HWND hwnd = child(row.cls, row.style, 10, 10, 120, 60, row.exStyle);
         SendMessageW(hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"item"));
         EnableWindow(hwnd, row.enabled);
-        settle(hwnd);
+        paintNow(hwnd);
+        HDC own = GetDC(hwnd);
+        SetBkColor(own, RGB(0x33, 0x66, 0x99));
+        ReleaseDC(hwnd, own);
         skinPaint(hwnd, row.msg);
         EXPECT_EQ(CountingProc::paints + CountingProc::ncPaints, 1) << "its own painting runs, row " << &row - rows;
         shoot(hwnd);
     }
     EXPECT_TRUE(sheetMatches(L"frames"));
-
-    // The border is half the non-client width without scroll bars: 5 pixels halve to 2.5, which goes to 2; 7 to 4.
-    WNDCLASSEXW wc{sizeof(wc)};
-    wc.lpfnWndProc = insetProc, wc.hInstance = GetModuleHandleW(nullptr), wc.lpszClassName = L"InsetClientWindow";
-    RegisterClassExW(&wc);
-    const struct { int left, right; DWORD style; int bx; } insets[] = {
-        {2, 3, 0, 2}, {3, 4, 0, 4}, {2, 2, 0, 2}, {0, 1, 0, 0}, {2, 2, WS_VSCROLL, 2}, {3, 4, WS_VSCROLL | WS_HSCROLL, 4}};
-    for (const auto& row : insets) {
-        HWND hwnd = CreateWindowExW(0, L"InsetClientWindow", L"", WS_CHILD | WS_VISIBLE | row.style, 10, 10, 100, 60, host_,
-                                    nullptr, nullptr, reinterpret_cast<void*>(LONG_PTR(MAKELONG(row.left, row.right))));
-        int bx = -1, by = -1;
-        EXPECT_EQ(skin::measureBorderThickness(hwnd, bx, by), 1);
-        EXPECT_EQ(std::pair(bx, by), std::pair(row.bx, row.bx)) << row.left << " + " << row.right << ", " << row.style;
-        DestroyWindow(hwnd);
-    }
 }
 
-// Each painter runs once to warm caches, then ten more times: the GDI object count stays and a context handed
-// in keeps its objects and modes.
-TEST_F(Painters, LeaveContextsAsFoundAndReleaseWhatTheyTake)
+// Whole factors repeat pixels, others never blend the key colour into a shape's edge; check marks, indeterminate
+// squares, option dots and combo arrows keep their share of the control, centred.
+TEST_F(Painters, ScaledImagesAndGlyphsMatchTheirGolden)
 {
-    HWND combo = child(L"ComboBox", CBS_DROPDOWN, 10, 40, 100, 200);
-    HWND listCombo = child(L"ComboBox", CBS_DROPDOWNLIST, 120, 40, 100, 200);
-    HWND drive = child(kDriveClass, CBS_DROPDOWNLIST, 230, 40, 100, 200);
-    HWND check = child(kCheckClass, BS_AUTOCHECKBOX, 10, 70, 120, 17, 0, L"Check");
-    HWND option = child(kOptionClass, BS_AUTORADIOBUTTON, 140, 70, 120, 17, 0, L"Option");
-    HWND progress = child(kProgressClass, WS_BORDER, 10, 100, 200, 16);
-    HWND list = child(L"ListBox", WS_VSCROLL, 10, 130, 120, 60, WS_EX_CLIENTEDGE);
-    HWND head = header(1, L"名称 Name");
-    SendMessageW(check, BM_SETCHECK, BST_CHECKED, 0);
-    SendMessageW(option, BM_SETCHECK, BST_CHECKED, 0);
-    SendMessageW(progress, PBM_SETPOS, 50, 0);
-    const auto viaHandlers = [](HWND hwnd) { return [hwnd](HDC) { skinPaint(hwnd), skinPaint(hwnd, WM_NCPAINT); }; };
-    const std::function<void(HDC)> painters[] = {
-        [&](HDC dc) { VisualState s = hot; skin::paintComboButton(listCombo, dc, s, true); },
-        [&](HDC dc) { skin::paintHeaderItem(head, dc, 0, pressed); },
-        [&](HDC) { VisualState s = pressed; skin::paintComboButton(combo, nullptr, s, true); },
-        [&](HDC) { skin::paintCheckBox(check, hot, true); },
-        [&](HDC) { skin::paintOptionButton(option, pressed, true); },
-        [&](HDC) { skin::paintHeaderItem(head, nullptr, 0, hot); },
-        viaHandlers(combo), viaHandlers(listCombo), viaHandlers(drive), viaHandlers(check), viaHandlers(option),
-        viaHandlers(progress), viaHandlers(list), viaHandlers(head)};
-    const auto state = [](HDC dc) {
-        return std::vector<std::intptr_t>{std::intptr_t(GetCurrentObject(dc, OBJ_BRUSH)), std::intptr_t(GetCurrentObject(dc, OBJ_FONT)),
-                                          std::intptr_t(GetCurrentObject(dc, OBJ_BITMAP)), GetBkMode(dc), GetTextColor(dc)};
-    };
-    for (int index = 0; index < int(std::size(painters)); ++index) {
-        SCOPED_TRACE(index);
-        Dib dib(320, 40);
-        HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
-        SelectObject(dib.dc(), brush);
-        SelectObject(dib.dc(), GetStockObject(SYSTEM_FIXED_FONT));
-        SetBkMode(dib.dc(), OPAQUE);
-        SetTextColor(dib.dc(), RGB(9, 8, 7));
-        const auto before = state(dib.dc());
-        painters[index](dib.dc());
-        const int objects = liveGdiObjects();
-        for (int i = 0; i < 10; ++i)
-            painters[index](dib.dc());
-        EXPECT_EQ(liveGdiObjects(), objects);
-        EXPECT_EQ(state(dib.dc()), before);
-        SelectObject(dib.dc(), GetStockObject(WHITE_BRUSH));
-        DeleteObject(brush);
+    HDC (*const images[])(int) noexcept = {skin::buttonFaceImageAt, skin::comboButtonImageAt, skin::markGlyphImageAt,
+                                           skin::optionBubbleImageAt, skin::headerItemImageAt};
+    for (int dpi : {120, 144, 192}) {
+        for (auto image : images) {
+            BITMAP bitmap{};
+            GetObjectW(GetCurrentObject(image(dpi), OBJ_BITMAP), sizeof(bitmap), &bitmap);
+            shots.push_back(captureDc(image(dpi), 0, 0, bitmap.bmWidth, bitmap.bmHeight));
+        }
+        const int width = MulDiv(110, dpi, 96), height = MulDiv(17, dpi, 96);
+        for (auto [cls, style, check] : {std::tuple{kCheckClass, BS_AUTO3STATE, BST_CHECKED}, {kCheckClass, BS_AUTO3STATE, BST_INDETERMINATE},
+                                         {kOptionClass, BS_AUTORADIOBUTTON, BST_CHECKED}}) {
+            HWND hwnd = child(cls, style, 10, 10, width, height, 0, L"Caption");
+            SendMessageW(hwnd, BM_SETCHECK, check, 0);
+            (cls == kCheckClass ? skin::paintCheckBoxAtDpi : skin::paintOptionButtonAtDpi)(hwnd, normal, true, dpi);
+            shoot(hwnd);
+        }
+        HWND combo = child(L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL, 10, 40, MulDiv(100, dpi, 96), 200);
+        RECT r{};
+        GetWindowRect(combo, &r);
+        Dib& dib = shots.emplace_back(r.right - r.left + 4, r.bottom - r.top + 4);
+        VisualState state = normal;
+        skin::paintComboButtonAtDpi(combo, dib.dc(), state, true, dpi);
+        DestroyWindow(combo);
+    }
+    EXPECT_TRUE(sheetMatches(L"dpi-glyphs"));
+}
+
+// Form1 and the gallery started as programs at 144 DPI: pictures for the README, and the combo boxes the gallery
+// used to make in pixels now as wide as its description says at that DPI, so nothing is cut.
+TEST_F(Painters, Form1AndTheGalleryAt144DpiInProgramsOfTheirOwn)
+{
+    for (auto [program, shot] : {std::pair{L"app\\quillmend.exe", L"quillmend-144dpi"}, {L"gallery\\skin-gallery.exe", L"skin-gallery-144dpi"}}) {
+        const std::wstring path = screensDir() + L"\\..\\" + program;
+        STARTUPINFOW startup{sizeof(startup)};
+        PROCESS_INFORMATION process{};
+        // A process takes the screen DPI from the user's setting when it starts; the setting is put back at once.
+        const wchar_t* desktop = L"Control Panel\\Desktop";
+        DWORD old = 0, size = sizeof(old), dpi = 144;
+        const bool had = RegGetValueW(HKEY_CURRENT_USER, desktop, L"LogPixels", RRF_RT_REG_DWORD, nullptr, &old, &size) == ERROR_SUCCESS;
+        RegSetKeyValueW(HKEY_CURRENT_USER, desktop, L"LogPixels", REG_DWORD, &dpi, sizeof(dpi));
+        const BOOL started = CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+        if (started)
+            WaitForInputIdle(process.hProcess, 20000);
+        had ? RegSetKeyValueW(HKEY_CURRENT_USER, desktop, L"LogPixels", REG_DWORD, &old, size)
+            : RegDeleteKeyValueW(HKEY_CURRENT_USER, desktop, L"LogPixels");
+        ASSERT_TRUE(started) << shot;
+
+        GUITHREADINFO gui{sizeof(gui)}; // the window the program showed is its active one
+        GetGUIThreadInfo(process.dwThreadId, &gui);
+        HWND window = gui.hwndActive;
+        ASSERT_NE(window, nullptr) << shot;
+        SetForegroundWindow(window);
+        // The picture once the first paint and the focus fade have settled.
+        std::optional<Dib> last(captureWindow(window));
+        for (int same = 0, i = 0; same < 3 && i < 50; ++i) {
+            WaitForSingleObject(process.hProcess, 200);
+            Dib now = captureWindow(window);
+            same = samePixels(now, *last) ? same + 1 : 0;
+            last.emplace(std::move(now));
+        }
+        EXPECT_FALSE(savePng(*last, shot).empty());
+        for (HWND c = FindWindowExW(window, nullptr, L"ComboBox", nullptr); c; c = FindWindowExW(window, c, L"ComboBox", nullptr)) {
+            RECT r{};
+            GetWindowRect(c, &r);
+            EXPECT_EQ(r.right - r.left, MulDiv(140, 144, 96)) << "cut at 144 DPI";
+        }
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), DWORD(WAIT_OBJECT_0));
+        CloseHandle(process.hThread), CloseHandle(process.hProcess);
     }
 }
 
