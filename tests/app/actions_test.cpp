@@ -73,6 +73,7 @@ TEST(RegistryAction, WritesTheScriptFreshImportsItTellsTheTruthAndRemovesIt)
         EXPECT_EQ(imported, written ? std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()) : "");
         ASSERT_EQ(watcher.boxes.size(), 1u);
         expectBox(watcher.boxes[0], form1.hwnd(), outcomeMessage(row.outcome, action), ok ? IDI_INFORMATION : IDI_ERROR, {IDOK});
+        EXPECT_TRUE(ok || watcher.boxes[0].text != action.successMessage) << "a failure told as success";
         EXPECT_EQ(watcher.boxes[0].text.find(L"DisableRegistryTools") != std::wstring::npos, row.outcome == changedDirectly);
         EXPECT_FALSE(fs::exists(path));
         EXPECT_EQ(readContextMenuPolicy(), std::optional<DWORD>(ok ? action.intendedValue : 1 - action.intendedValue));

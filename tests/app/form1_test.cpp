@@ -31,7 +31,7 @@ protected:
 TEST_F(Form1Test, LooksAsItsGolden)
 {
     HWND form = form1.hwnd();
-    const std::vector<HWND> buttons{control(L"Command1"), control(L"Command2"), control(L"Command3")};
+    const HWND buttons[] = {control(L"Command1"), control(L"Command2"), control(L"Command3")};
     ASSERT_TRUE(until([&] { return std::ranges::none_of(buttons, [](HWND button) { return GetPropW(button, L"TIMERID") != nullptr; }); }, 6000));
     qmtest::paintNow(form);
     qmtest::savePng(qmtest::captureWindow(form), L"quillmend-form1");
