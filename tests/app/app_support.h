@@ -1,6 +1,6 @@
 // Helpers for the application tests: pumping through the form's keyboard
-// interface, real input, a launcher that records, a watcher that reads and
-// answers message boxes, the policy value, and a shown Form1.
+// interface, real mouse input, a launcher that records, a watcher that reads
+// and answers message boxes, the policy value, a fresh folder.
 #pragma once
 
 #include "app/form1.h"
@@ -43,8 +43,6 @@ inline void moveCursorTo(HWND hwnd, std::optional<POINT> client = std::nullopt)
     ClientToScreen(hwnd, &point);
     SetCursorPos(point.x, point.y);
 }
-inline void key(WORD vk, DWORD flags = 0) { INPUT in{.type = INPUT_KEYBOARD, .ki = {.wVk = vk, .dwFlags = flags}}; SendInput(1, &in, sizeof in); }
-inline void pressKey(WORD vk) { key(vk); key(vk, KEYEVENTF_KEYUP); }
 inline void mouse(DWORD flags) { INPUT in{.type = INPUT_MOUSE, .mi = {.dwFlags = flags}}; SendInput(1, &in, sizeof in); }
 
 // A window's text, or its class name.
@@ -53,21 +51,6 @@ inline std::wstring textOf(HWND hwnd, bool className = false)
     wchar_t buffer[1024]{};
     className ? GetClassNameW(hwnd, buffer, 1024) : GetWindowTextW(hwnd, buffer, 1024);
     return buffer;
-}
-inline HFONT fontHandle(HWND hwnd) { return reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)); }
-inline LOGFONTW fontOf(HWND hwnd) { LOGFONTW lf{}; GetObjectW(fontHandle(hwnd), sizeof lf, &lf); return lf; }
-// Rows of the window, as on screen, with more than `share` of their pixels near `colour`.
-inline int rowsInked(HWND hwnd, COLORREF colour, double share)
-{
-    RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW);
-    const qmtest::Dib pixels = qmtest::captureWindow(hwnd);
-    int rows = 0;
-    for (int y = 0, count = 0; y < pixels.height(); ++y, count = 0) {
-        for (int x = 0; x < pixels.width(); ++x)
-            count += qmtest::colourNear(pixels.pixel(x, y), colour, 8);
-        rows += count > pixels.width() * share;
-    }
-    return rows;
 }
 
 // A command line, its window, its wait bound.
@@ -97,13 +80,12 @@ struct BoxSeen {
 
 // Every 10 ms, also inside a box's own loop, looks for an active "#32770" box
 // of this thread, records it and answers it with the next of `replies` (IDOK,
-// IDYES, IDNO or IDCLOSE; the last repeats).
+// IDYES or IDNO; the last repeats).
 class BoxWatcher {
 public:
     explicit BoxWatcher(std::vector<int> replies) : m_answers(std::move(replies)) { current() = this; }
     ~BoxWatcher() { KillTimer(nullptr, m_timer); current() = nullptr; }
     std::vector<BoxSeen> boxes;
-    std::function<void()> onBox;
 
 private:
     static BoxWatcher*& current() { thread_local BoxWatcher* watcher = nullptr; return watcher; }
@@ -122,12 +104,8 @@ private:
                 s.buttons.push_back(id);
         s.focused = focus && IsChild(box, focus) ? GetDlgCtrlID(focus) : 0;
         w->boxes.push_back(s);
-        if (w->onBox)
-            w->onBox(); // the box is still up
         const int reply = w->m_answers[std::min(w->boxes.size(), w->m_answers.size()) - 1];
-        if (reply == IDCLOSE) // the title bar's close; should the box refuse it, No ends it
-            PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0);
-        PostMessageW(box, WM_COMMAND, MAKEWPARAM(reply == IDCLOSE ? IDNO : reply, BN_CLICKED), 0);
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(reply, BN_CLICKED), 0);
     }
     std::vector<int> m_answers;
     UINT_PTR m_timer = SetTimer(nullptr, 0, 10, look);
@@ -152,22 +130,5 @@ inline std::filesystem::path freshTempDirectory(const wchar_t* name)
     std::filesystem::create_directories(dir, ignored);
     return dir;
 }
-
-// Form1 shown in front, the cursor out of its way.
-class ShownForm1 : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        SetCursorPos(1000, 740);
-        form1.show();
-        SetForegroundWindow(form1.hwnd());
-        pumpPending(form1.hwnd());
-    }
-    HWND control(const wchar_t* name) { return form1.form().window(name); }
-    bool until(const std::function<bool()>& done, DWORD limitMs = 3000) { return pumpUntil(form1.hwnd(), done, limitMs); }
-
-    RecordingLauncher launcher;
-    quillmend::Form1 form1{launcher, freshTempDirectory(L"qm-form1")};
-};
 
 } // namespace qmapp

@@ -1,9 +1,6 @@
 // quillmend.exe from a script: exit codes, its one line and no window, with
-// the real registry; the cause and the direct write when policy disables the
-// registry editor.
+// the real registry.
 #include "app_support.h"
-
-#include "app/menu_policy.h"
 
 namespace {
 
@@ -50,31 +47,8 @@ TEST(CommandLine, ExitCodesAndOneLineWithTheRealRegistryAndNoWindow)
         GetExitCodeProcess(child.hProcess, &code);
         for (HANDLE h : {read, child.hProcess, child.hThread}) CloseHandle(h);
         EXPECT_EQ(code, row.code);
-        EXPECT_TRUE(output.starts_with(row.says)) << output;
-        EXPECT_EQ(output.find("\r\n"), output.size() - 2) << "not one line";
+        EXPECT_TRUE(output.starts_with(row.says) && output.find("\r\n") == output.size() - 2) << "not this one line: " << output;
         EXPECT_EQ(windowsCreated, 0);
-    }
-}
-
-TEST(RegistryEditorDisabled, TheValueIsWrittenDirectlyAndTheCauseNamed)
-{
-    struct Row { HKEY root; DWORD tools; ScriptOutcome outcome; };
-    for (const Row& row : {Row{HKEY_LOCAL_MACHINE, 1, ScriptOutcome::changedDirectly},
-                           Row{HKEY_CURRENT_USER, 1, ScriptOutcome::changedDirectly},
-                           Row{HKEY_LOCAL_MACHINE, 2, ScriptOutcome::valueUnchanged}}) { // 2 still lets silent imports run
-        SCOPED_TRACE(testing::Message() << row.tools << (row.root == HKEY_CURRENT_USER ? " user" : " machine"));
-        qmapp::setPolicy(0);
-        RegSetKeyValueW(row.root, kSystemPolicyKey, kRegistryToolsValue, REG_DWORD, &row.tools, sizeof(DWORD));
-        qmapp::RecordingLauncher refusing; // Wine's editor ignores the policy; this one imports nothing, as a disabled one
-        qmapp::BoxWatcher watcher({IDOK});
-        Actions actions(refusing, qmapp::freshTempDirectory(L"qm-tools").wstring());
-        EXPECT_EQ(actions.runScript(nullptr, kDisableMenu), row.outcome);
-        RegDeleteKeyValueW(row.root, kSystemPolicyKey, kRegistryToolsValue);
-        const bool direct = row.outcome == ScriptOutcome::changedDirectly;
-        EXPECT_EQ(readContextMenuPolicy(), std::optional<DWORD>(direct ? 1 : 0));
-        ASSERT_EQ(watcher.boxes.size(), 1u);
-        const std::wstring& told = watcher.boxes[0].text;
-        EXPECT_EQ(told.find(L"DisableRegistryTools") != told.npos && told.ends_with(kDisableMenu.successMessage), direct) << told;
     }
 }
 

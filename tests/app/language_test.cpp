@@ -64,8 +64,7 @@ TEST(Language, TheWindowAndItsMessagesInChineseOrInEnglishOnly)
         EXPECT_TRUE(qmapp::pumpUntil(nullptr, [&] { return qmapp::textOf(form) == row.enabled; }));
         PostMessageW(form, WM_CLOSE, 0, 0);
         EXPECT_TRUE(qmapp::pumpUntil(nullptr, [&] { return !IsWindow(form); }));
-        CloseHandle(child.hProcess);
-        CloseHandle(child.hThread);
+        for (HANDLE h : {child.hProcess, child.hThread}) CloseHandle(h);
     }
     RegDeleteKeyValueW(HKEY_CURRENT_USER, kPolicyKey, kPolicyValue);
 }
