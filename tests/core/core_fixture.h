@@ -8,7 +8,6 @@
 #include "skin/core/properties.h"
 #include "skin/router/start.h"
 
-#include <windows.h>
 #include <commctrl.h>
 
 #include <set>
@@ -46,16 +45,6 @@ inline std::vector<HWND> descendants(HWND parent)
         return TRUE;
     }, reinterpret_cast<LPARAM>(&found));
     return found;
-}
-
-// A hidden dialog box ("#32770") with one push button: hidden, so that it
-// takes no activation before the test hands it to the engine.
-inline UniqueWindow makeHiddenDialog()
-{
-    HWND dialog = CreateWindowExW(0, L"#32770", L"dialog", WS_POPUP | WS_CAPTION, 60, 60, 120, 60, nullptr, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr);
-    makeChild(dialog, L"Button", L"OK", BS_PUSHBUTTON, 5, 5, 75, 25);
-    return UniqueWindow(dialog);
 }
 
 struct SkinnedForm {

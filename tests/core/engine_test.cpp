@@ -27,28 +27,16 @@ const Names kStatefulProps = {L"PROCADDR", L"OLDSTATE", L"MOUSEFLAG"};
 const Names kHeaderProps = {L"PROCADDR", L"MOUSEFLAG", L"HDINDEX", L"HMINDEX"};
 const Names kProcOnly = {L"PROCADDR"};
 
-// What reached a "QmRecorder" window's own procedure, and whether the window
-// was skinned then. Application messages are answered with wParam ^ lParam.
-struct Seen {
-    UINT msg;
-    WPARAM wParam;
-    LPARAM lParam;
-    bool skinned;
-};
-std::vector<Seen> g_seen;
+// The parameters of every WM_APP that reached a "QmRecorder" window's own
+// procedure, answered with wParam ^ lParam.
+std::vector<std::pair<WPARAM, LPARAM>> g_seen;
 
 LRESULT CALLBACK recordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    g_seen.push_back({msg, wParam, lParam, GetPropW(hwnd, skin::prop::kProcAddr) != nullptr});
-    return msg == WM_APP ? static_cast<LRESULT>(wParam) ^ lParam : DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
-bool cornersCut(HWND hwnd)
-{
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    const bool cut = GetWindowRgn(hwnd, region) != ERROR && !PtInRegion(region, 0, 0) && PtInRegion(region, 1, 1);
-    DeleteObject(region);
-    return cut;
+    if (msg != WM_APP)
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    g_seen.emplace_back(wParam, lParam);
+    return static_cast<LRESULT>(wParam) ^ lParam;
 }
 
 } // namespace
@@ -68,7 +56,6 @@ TEST(Engine, AttachGivesEachKindItsPropertiesSurfacesAndShapeAndDetachTakesEvery
         {f.autoRadio, kPushButtonProps, true}, {f.check, kPushButtonProps, false}, {f.group, kPushButtonProps, false},
         {f.disabled, kPushButtonProps, true},  {f.label, kProcOnly, false},        {f.combo, kStatefulProps, false},
         {f.header, kHeaderProps, false},       {f.inner, kProcOnly, false},        {f.innerButton, kPushButtonProps, true}};
-    std::vector<HGDIOBJ> created;
     for (const auto& row : rows) {
         SCOPED_TRACE(&row - rows);
         EXPECT_EQ(skinProperties(row.hwnd), row.props);
@@ -77,46 +64,26 @@ TEST(Engine, AttachGivesEachKindItsPropertiesSurfacesAndShapeAndDetachTakesEvery
         const LONG_PTR style = before[row.hwnd].second;
         EXPECT_EQ(skin::getProp(row.hwnd, skin::prop::kOldStyle), style);
         EXPECT_EQ(GetWindowLongPtrW(row.hwnd, GWL_STYLE) & BS_TYPEMASK, row.ownerDraw ? BS_OWNERDRAW : style & BS_TYPEMASK);
-        EXPECT_TRUE(cornersCut(row.hwnd));
-        for (int n = 0; n < 4; ++n) {
-            created.insert(created.end(), {skin::stateSurface(row.hwnd, n),
-                                           reinterpret_cast<HGDIOBJ>(skin::getProp(row.hwnd, skin::prop::kSurfaceBitmap[n]))});
-            EXPECT_EQ(GetCurrentObject(skin::stateSurface(row.hwnd, n), OBJ_BITMAP), created.back());
-        }
     }
-    EXPECT_EQ(skin::getProp(f.header, skin::prop::kHdIndex), -1);
     EXPECT_EQ(skin::getState(f.disabled), skin::VisualState::disabled);
-    const int count = skin::attachedWindowCount();
-    EXPECT_EQ(count, static_cast<int>(before.size()));
-    // Attaching again or nothing, or detaching twice, changes nothing.
-    for (HWND again : {f.push, f.inner, f.f, HWND{}})
-        EXPECT_EQ(skin::attachWindow(again), 0);
-    EXPECT_EQ(skin::detachWindow(f.label), 1);
-    EXPECT_EQ(skin::detachWindow(f.label), 0);
-    EXPECT_EQ(skin::attachedWindowCount(), count - 1);
+    EXPECT_EQ(skin::attachedWindowCount(), static_cast<int>(before.size()));
+    EXPECT_EQ(skin::attachWindow(f.push), 0) << "attached once";
 
-    for (auto image : {skin::buttonFaceImage, skin::comboButtonImage, skin::markGlyphImage, skin::optionBubbleImage,
-                       skin::headerItemImage})
-        created.push_back(image());
     skin::startFadeTimer(f.push); // a fade still running when the button goes
     EnableWindow(f.defPush, FALSE);
     EXPECT_EQ(skin::stopSkinEngine(f.f), 1);
     EXPECT_EQ(skin::attachedWindowCount(), 0);
-    EXPECT_FALSE(skin::skinInitialised());
-    for (HGDIOBJ o : created)
-        EXPECT_EQ(GetObjectType(o), 0u) << o;
     for (auto [hwnd, was] : before) {
         EXPECT_TRUE(skinProperties(hwnd).empty()) << hwnd;
         EXPECT_EQ(GetWindowLongPtrW(hwnd, GWLP_WNDPROC), was.first) << hwnd;
         EXPECT_EQ(GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_TYPEMASK, was.second & BS_TYPEMASK) << hwnd;
-        EXPECT_FALSE(cornersCut(hwnd)) << hwnd;
     }
     EXPECT_FALSE(IsWindowEnabled(f.defPush)) << "disabled while skinned: stays disabled";
     EXPECT_FALSE(KillTimer(f.push, skin::kFadeTimerId)) << "the fade timer was killed";
     EXPECT_EQ(liveGdiObjects(), objectsUnskinned);
 }
 
-TEST(Engine, RoutingPassesWholeMessagesOnAndDetachesBeforeDestroy)
+TEST(Engine, RoutingPassesWholeMessagesAndResultsOn)
 {
     static const ATOM recorderClass = [] {
         WNDCLASSEXW wc{sizeof(wc), 0, recordingProc, 0, 0, GetModuleHandleW(nullptr)};
@@ -124,9 +91,7 @@ TEST(Engine, RoutingPassesWholeMessagesOnAndDetachesBeforeDestroy)
         return RegisterClassExW(&wc);
     }();
     auto form = makeTopLevel(L"Form", 300, 120);
-    HWND inner = makeChild(form.get(), L"Form", L"", 0, 0, 0, 100, 50);
     HWND recorder = makeChild(form.get(), MAKEINTATOM(recorderClass), L"", 0, 110, 0, 80, 24);
-    makeChild(inner, MAKEINTATOM(recorderClass), L"", 0, 0, 0, 80, 24);
     skin::startSkinEngine(form.get());
     ASSERT_EQ(skin::savedProcOf(recorder), &recordingProc);
     ASSERT_EQ(GetWindowLongPtrW(recorder, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&skin::skinWindowProc));
@@ -134,16 +99,7 @@ TEST(Engine, RoutingPassesWholeMessagesOnAndDetachesBeforeDestroy)
                                   {0, LPARAM(0x7FFFFFFF12345678)}}) {
         g_seen.clear();
         EXPECT_EQ(SendMessageW(recorder, WM_APP, wParam, lParam), static_cast<LRESULT>(wParam) ^ lParam);
-        ASSERT_EQ(g_seen.size(), 1u);
-        EXPECT_EQ(std::pair(g_seen[0].wParam, g_seen[0].lParam), std::pair(wParam, lParam));
-    }
-    // Destroying a window, or the container it is in, detaches it before its own procedure sees WM_DESTROY.
-    for (HWND destroyed : {recorder, inner}) {
-        const int count = skin::attachedWindowCount();
-        g_seen.clear();
-        DestroyWindow(destroyed);
-        EXPECT_EQ(std::ranges::count_if(g_seen, [](const Seen& s) { return s.msg == WM_DESTROY && !s.skinned; }), 1);
-        EXPECT_EQ(skin::attachedWindowCount(), count - (destroyed == inner ? 2 : 1));
+        EXPECT_EQ(g_seen, (std::vector{std::pair(wParam, lParam)}));
     }
     skin::stopSkinEngine(form.get());
 }
@@ -158,7 +114,6 @@ TEST(Engine, FadeStepsByThreeToFullStrengthOnAnyTimer)
     for (int from : {0, 60}) {
         skin::setAlpha(button, from);
         ASSERT_EQ(skin::startFadeTimer(button), skin::kFadeTimerId);
-        EXPECT_EQ(skin::startFadeTimer(button), 0u) << "one timer per window";
         std::vector<int> levels;
         do {
             levels.push_back(skin::getAlpha(button));

@@ -1,6 +1,7 @@
 #include "support/pixels.h"
 
 #include <wincodec.h>
+#include <wrl/client.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -10,6 +11,8 @@
 namespace qmtest {
 
 namespace {
+
+using Microsoft::WRL::ComPtr;
 
 constexpr std::uint32_t toDib(COLORREF c) noexcept { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
 constexpr COLORREF fromDib(std::uint32_t v) noexcept { return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF); }
@@ -26,14 +29,6 @@ IWICImagingFactory* imagingFactory()
     return factory;
 }
 
-// An owned COM interface pointer; `put` hands its slot to a function that fills it.
-template <class T> struct Com {
-    T* p = nullptr;
-    ~Com() { if (p) p->Release(); }
-    T** put() { return &p; }
-    T* operator->() const { return p; }
-};
-
 // The Dib enlarged `scale` times, as 24-bit PNG rows.
 bool writePng(const Dib& dib, const std::wstring& path, int scale)
 {
@@ -44,15 +39,15 @@ bool writePng(const Dib& dib, const std::wstring& path, int scale)
         const COLORREF c = dib.pixel(static_cast<int>(i % w) / scale, static_cast<int>(i / w) / scale);
         rows[i * 3] = GetBValue(c), rows[i * 3 + 1] = GetGValue(c), rows[i * 3 + 2] = GetRValue(c);
     }
-    Com<IWICStream> stream;
-    Com<IWICBitmapEncoder> encoder;
-    Com<IWICBitmapFrameEncode> frame;
+    ComPtr<IWICStream> stream;
+    ComPtr<IWICBitmapEncoder> encoder;
+    ComPtr<IWICBitmapFrameEncode> frame;
     WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
-    return factory && w && h && SUCCEEDED(factory->CreateStream(stream.put()))
+    return factory && w && h && SUCCEEDED(factory->CreateStream(stream.GetAddressOf()))
         && SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE))
-        && SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.put()))
-        && SUCCEEDED(encoder->Initialize(stream.p, WICBitmapEncoderNoCache))
-        && SUCCEEDED(encoder->CreateNewFrame(frame.put(), nullptr)) && SUCCEEDED(frame->Initialize(nullptr))
+        && SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.GetAddressOf()))
+        && SUCCEEDED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache))
+        && SUCCEEDED(encoder->CreateNewFrame(frame.GetAddressOf(), nullptr)) && SUCCEEDED(frame->Initialize(nullptr))
         && SUCCEEDED(frame->SetSize(w, h)) && SUCCEEDED(frame->SetPixelFormat(&format))
         && format == GUID_WICPixelFormat24bppBGR
         && SUCCEEDED(frame->WritePixels(h, w * 3, static_cast<UINT>(rows.size()), rows.data()))
@@ -63,24 +58,21 @@ bool writePng(const Dib& dib, const std::wstring& path, int scale)
 Dib readPng(const std::wstring& path)
 {
     IWICImagingFactory* factory = imagingFactory();
-    Com<IWICBitmapDecoder> decoder;
-    Com<IWICBitmapFrameDecode> frame;
-    Com<IWICFormatConverter> converter;
+    ComPtr<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapFrameDecode> frame;
+    ComPtr<IWICFormatConverter> converter;
     UINT w = 0, h = 0;
-    if (!factory || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES
-        || FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnLoad,
-                                                     decoder.put()))
-        || FAILED(decoder->GetFrame(0, frame.put())) || FAILED(factory->CreateFormatConverter(converter.put()))
-        || FAILED(converter->Initialize(frame.p, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
+    if (!factory || FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnLoad,
+                                                     decoder.GetAddressOf()))
+        || FAILED(decoder->GetFrame(0, frame.GetAddressOf())) || FAILED(factory->CreateFormatConverter(converter.GetAddressOf()))
+        || FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
                                         WICBitmapPaletteTypeCustom))
         || FAILED(converter->GetSize(&w, &h)))
         return Dib(0, 0);
-    std::vector<std::uint32_t> bits(static_cast<std::size_t>(w) * h);
     Dib dib(static_cast<int>(w), static_cast<int>(h));
-    if (SUCCEEDED(converter->CopyPixels(nullptr, w * 4, static_cast<UINT>(bits.size() * 4),
-                                        reinterpret_cast<BYTE*>(bits.data()))))
-        for (UINT i = 0; i < bits.size(); ++i)
-            dib.setPixel(static_cast<int>(i % w), static_cast<int>(i / w), fromDib(bits[i]));
+    DIBSECTION section{}; // the rows straight into the Dib's own top-down bits
+    GetObjectW(GetCurrentObject(dib.dc(), OBJ_BITMAP), sizeof section, &section);
+    converter->CopyPixels(nullptr, w * 4, w * h * 4, static_cast<BYTE*>(section.dsBm.bmBits));
     return dib;
 }
 
@@ -187,10 +179,8 @@ std::wstring screensDir()
     wchar_t path[MAX_PATH]{};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring dir(path);
-    // <build>/tests/test_x.exe -> <build>/screens
-    for (int i = 0; i < 2; ++i)
-        dir = dir.substr(0, dir.find_last_of(L"\\/"));
-    dir += L"\\screens";
+    dir = dir.substr(0, dir.find_last_of(L"\\/")); // <build>/tests/test_x.exe -> <build>/tests
+    dir = dir.substr(0, dir.find_last_of(L"\\/")) + L"\\screens";
     CreateDirectoryW(dir.c_str(), nullptr);
     return dir;
 }
@@ -215,8 +205,7 @@ std::wstring savePng(const Dib& dib, const std::wstring& name, int scale)
     savePng(actual, name + L"-actual", actual.width() < 100 ? 4 : 1); // small pictures enlarged for a person
     auto failure = ::testing::AssertionFailure() << shown << " (see build/screens/" << shown << "-actual.png): ";
     if (count < 0)
-        return failure << "golden is " << golden.width() << " x " << golden.height() << ", actual " << actual.width()
-                       << " x " << actual.height() << " (QM_UPDATE_GOLDEN=1 rewrites it)";
+        return failure << "golden is " << golden.width() << " x " << golden.height() << " (QM_UPDATE_GOLDEN=1 rewrites it)";
     for (int i = 0;; ++i)
         if (const int x = i % actual.width(), y = i / actual.width(); actual.pixel(x, y) != golden.pixel(x, y))
             return failure << count << " pixels differ, the first at (" << x << ", " << y << "): "

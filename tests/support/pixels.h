@@ -21,7 +21,6 @@ public:
     Dib(int width, int height, COLORREF fill = kSentinel);
     ~Dib();
     Dib(Dib&& other) noexcept;
-    Dib& operator=(Dib&&) = delete;
 
     HDC dc() const noexcept { return m_dc; }
     int width() const noexcept { return m_width; }

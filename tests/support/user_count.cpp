@@ -6,17 +6,12 @@ namespace qmtest {
 
 namespace {
 
-BOOL CALLBACK countProperty(HWND, LPWSTR, HANDLE, ULONG_PTR count)
-{
-    ++*reinterpret_cast<int*>(count);
-    return TRUE;
-}
-
 BOOL CALLBACK countWindow(HWND hwnd, LPARAM objects)
 {
     auto& counted = *reinterpret_cast<UserObjects*>(objects);
     ++counted.windows;
-    EnumPropsExW(hwnd, countProperty, reinterpret_cast<LPARAM>(&counted.properties));
+    EnumPropsExW(hwnd, [](HWND, LPWSTR, HANDLE, ULONG_PTR count) -> BOOL { return ++*reinterpret_cast<int*>(count) > 0; },
+                 reinterpret_cast<LPARAM>(&counted.properties));
     return TRUE;
 }
 
