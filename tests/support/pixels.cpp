@@ -29,6 +29,30 @@ IWICImagingFactory* imagingFactory()
     return factory;
 }
 
+// A 0 x 0 Dib when the file is missing or unreadable.
+Dib readPng(const std::wstring& path)
+{
+    IWICImagingFactory* factory = imagingFactory();
+    ComPtr<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapFrameDecode> frame;
+    ComPtr<IWICFormatConverter> converter;
+    UINT w = 0, h = 0;
+    if (!factory || FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnLoad,
+                                                     decoder.GetAddressOf()))
+        || FAILED(decoder->GetFrame(0, frame.GetAddressOf())) || FAILED(factory->CreateFormatConverter(converter.GetAddressOf()))
+        || FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
+                                        WICBitmapPaletteTypeCustom))
+        || FAILED(converter->GetSize(&w, &h)))
+        return Dib(0, 0);
+    Dib dib(static_cast<int>(w), static_cast<int>(h));
+    DIBSECTION section{}; // the rows straight into the Dib's own top-down bits
+    GetObjectW(GetCurrentObject(dib.dc(), OBJ_BITMAP), sizeof section, &section);
+    converter->CopyPixels(nullptr, w * 4, w * h * 4, static_cast<BYTE*>(section.dsBm.bmBits));
+    return dib;
+}
+
+} // namespace
+
 // The Dib enlarged `scale` times, as 24-bit PNG rows.
 bool writePng(const Dib& dib, const std::wstring& path, int scale)
 {
@@ -53,30 +77,6 @@ bool writePng(const Dib& dib, const std::wstring& path, int scale)
         && SUCCEEDED(frame->WritePixels(h, w * 3, static_cast<UINT>(rows.size()), rows.data()))
         && SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
 }
-
-// A 0 x 0 Dib when the file is missing or unreadable.
-Dib readPng(const std::wstring& path)
-{
-    IWICImagingFactory* factory = imagingFactory();
-    ComPtr<IWICBitmapDecoder> decoder;
-    ComPtr<IWICBitmapFrameDecode> frame;
-    ComPtr<IWICFormatConverter> converter;
-    UINT w = 0, h = 0;
-    if (!factory || FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnLoad,
-                                                     decoder.GetAddressOf()))
-        || FAILED(decoder->GetFrame(0, frame.GetAddressOf())) || FAILED(factory->CreateFormatConverter(converter.GetAddressOf()))
-        || FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
-                                        WICBitmapPaletteTypeCustom))
-        || FAILED(converter->GetSize(&w, &h)))
-        return Dib(0, 0);
-    Dib dib(static_cast<int>(w), static_cast<int>(h));
-    DIBSECTION section{}; // the rows straight into the Dib's own top-down bits
-    GetObjectW(GetCurrentObject(dib.dc(), OBJ_BITMAP), sizeof section, &section);
-    converter->CopyPixels(nullptr, w * 4, w * h * 4, static_cast<BYTE*>(section.dsBm.bmBits));
-    return dib;
-}
-
-} // namespace
 
 Dib::Dib(int width, int height, COLORREF fill) : m_width(width), m_height(height)
 {

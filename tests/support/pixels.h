@@ -59,6 +59,8 @@ std::wstring screensDir();
 // Writes the Dib, enlarged `scale` times, as <build>/screens/<name>.png;
 // returns the full path or "".
 std::wstring savePng(const Dib& dib, const std::wstring& name, int scale = 1);
+// Writes the Dib, enlarged `scale` times, as a PNG file at `path`.
+bool writePng(const Dib& dib, const std::wstring& path, int scale = 1);
 
 // Compares `actual` exactly with tests/golden/<name>.png. On a mismatch the
 // actual picture goes to <build>/screens and the message names the first
