@@ -41,7 +41,7 @@ LRESULT CALLBACK recordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
 
 } // namespace
 
-TEST(Engine, AttachGivesEachKindItsPropertiesSurfacesAndShapeAndDetachTakesEverythingBack)
+TEST(Engine, AttachGivesEachKindItsPropertiesAndStyleAndDetachTakesEverythingBack)
 {
     SkinnedForm f;
     std::map<HWND, std::pair<LONG_PTR, LONG_PTR>> before; // procedure and style
