@@ -1,53 +1,100 @@
 #include "support/pixels.h"
 
 #include <wincodec.h>
+#include <wrl/client.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
+#include <utility>
 
 namespace qmtest {
 
 namespace {
 
-constexpr std::uint32_t toDib(COLORREF c) noexcept
+using Microsoft::WRL::ComPtr;
+
+constexpr std::uint32_t toDib(COLORREF c) noexcept { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
+constexpr COLORREF fromDib(std::uint32_t v) noexcept { return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF); }
+
+// COM for this thread, once: the imaging factory lives as long as the program.
+IWICImagingFactory* imagingFactory()
 {
-    return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+    static IWICImagingFactory* factory = [] {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        IWICImagingFactory* f = nullptr;
+        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&f));
+        return f;
+    }();
+    return factory;
 }
 
-constexpr COLORREF fromDib(std::uint32_t v) noexcept
+// A 0 x 0 Dib when the file is missing or unreadable.
+Dib readPng(const std::wstring& path)
 {
-    return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+    IWICImagingFactory* factory = imagingFactory();
+    ComPtr<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapFrameDecode> frame;
+    ComPtr<IWICFormatConverter> converter;
+    UINT w = 0, h = 0;
+    if (!factory || FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnLoad,
+                                                     decoder.GetAddressOf()))
+        || FAILED(decoder->GetFrame(0, frame.GetAddressOf())) || FAILED(factory->CreateFormatConverter(converter.GetAddressOf()))
+        || FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
+                                        WICBitmapPaletteTypeCustom))
+        || FAILED(converter->GetSize(&w, &h)))
+        return Dib(0, 0);
+    Dib dib(static_cast<int>(w), static_cast<int>(h));
+    DIBSECTION section{}; // the rows straight into the Dib's own top-down bits
+    GetObjectW(GetCurrentObject(dib.dc(), OBJ_BITMAP), sizeof section, &section);
+    converter->CopyPixels(nullptr, w * 4, w * h * 4, static_cast<BYTE*>(section.dsBm.bmBits));
+    return dib;
 }
 
 } // namespace
 
+// The Dib enlarged `scale` times, as 24-bit PNG rows.
+bool writePng(const Dib& dib, const std::wstring& path, int scale)
+{
+    IWICImagingFactory* factory = imagingFactory();
+    const UINT w = static_cast<UINT>(dib.width() * scale), h = static_cast<UINT>(dib.height() * scale);
+    std::vector<BYTE> rows(static_cast<std::size_t>(w) * h * 3);
+    for (UINT i = 0; i < w * h; ++i) {
+        const COLORREF c = dib.pixel(static_cast<int>(i % w) / scale, static_cast<int>(i / w) / scale);
+        rows[i * 3] = GetBValue(c), rows[i * 3 + 1] = GetGValue(c), rows[i * 3 + 2] = GetRValue(c);
+    }
+    ComPtr<IWICStream> stream;
+    ComPtr<IWICBitmapEncoder> encoder;
+    ComPtr<IWICBitmapFrameEncode> frame;
+    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+    return factory && w && h && SUCCEEDED(factory->CreateStream(stream.GetAddressOf()))
+        && SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE))
+        && SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.GetAddressOf()))
+        && SUCCEEDED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache))
+        && SUCCEEDED(encoder->CreateNewFrame(frame.GetAddressOf(), nullptr)) && SUCCEEDED(frame->Initialize(nullptr))
+        && SUCCEEDED(frame->SetSize(w, h)) && SUCCEEDED(frame->SetPixelFormat(&format))
+        && format == GUID_WICPixelFormat24bppBGR
+        && SUCCEEDED(frame->WritePixels(h, w * 3, static_cast<UINT>(rows.size()), rows.data()))
+        && SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
+}
+
 Dib::Dib(int width, int height, COLORREF fill) : m_width(width), m_height(height)
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB}}; // top-down rows
     void* bits = nullptr;
     m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     m_bits = static_cast<std::uint32_t*>(bits);
     m_dc = CreateCompatibleDC(nullptr);
     m_original = SelectObject(m_dc, m_bitmap);
-    this->fill(fill);
+    if (m_bits)
+        std::fill_n(m_bits, width * height, toDib(fill));
 }
 
 Dib::Dib(Dib&& other) noexcept
-    : m_width(other.m_width), m_height(other.m_height), m_dc(other.m_dc),
-      m_bitmap(other.m_bitmap), m_original(other.m_original), m_bits(other.m_bits)
+    : m_width(other.m_width), m_height(other.m_height), m_dc(std::exchange(other.m_dc, nullptr)),
+      m_bitmap(std::exchange(other.m_bitmap, nullptr)), m_original(other.m_original),
+      m_bits(std::exchange(other.m_bits, nullptr))
 {
-    other.m_dc = nullptr;
-    other.m_bitmap = nullptr;
-    other.m_original = nullptr;
-    other.m_bits = nullptr;
 }
 
 Dib::~Dib()
@@ -75,22 +122,12 @@ void Dib::setPixel(int x, int y, COLORREF colour) noexcept
         m_bits[y * m_width + x] = toDib(colour);
 }
 
-void Dib::fill(COLORREF colour) noexcept
-{
-    GdiFlush();
-    if (!m_bits)
-        return;
-    for (int i = 0; i < m_width * m_height; ++i)
-        m_bits[i] = toDib(colour);
-}
-
 int Dib::countNot(COLORREF colour) const noexcept
 {
-    int n = 0;
-    for (int y = 0; y < m_height; ++y)
-        for (int x = 0; x < m_width; ++x)
-            n += pixel(x, y) != colour;
-    return n;
+    GdiFlush();
+    return m_bits ? static_cast<int>(std::count_if(m_bits, m_bits + m_width * m_height,
+                                                   [v = toDib(colour)](std::uint32_t p) { return (p & 0xFFFFFF) != v; }))
+                  : 0;
 }
 
 int countDifferences(const Dib& a, const Dib& b)
@@ -142,92 +179,10 @@ std::wstring screensDir()
     wchar_t path[MAX_PATH]{};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring dir(path);
-    // <build>/tests/test_x.exe -> <build>/screens
-    for (int i = 0; i < 2; ++i)
-        dir = dir.substr(0, dir.find_last_of(L"\\/"));
-    dir += L"\\screens";
+    dir = dir.substr(0, dir.find_last_of(L"\\/")); // <build>/tests/test_x.exe -> <build>/tests
+    dir = dir.substr(0, dir.find_last_of(L"\\/")) + L"\\screens";
     CreateDirectoryW(dir.c_str(), nullptr);
     return dir;
-}
-
-namespace {
-
-// COM for this thread, once: the imaging factory lives as long as the program.
-IWICImagingFactory* imagingFactory()
-{
-    static IWICImagingFactory* factory = [] {
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        IWICImagingFactory* f = nullptr;
-        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&f));
-        return f;
-    }();
-    return factory;
-}
-
-// An owned COM interface pointer; `put` hands its slot to a function that fills it.
-template <class T> struct Com {
-    T* p = nullptr;
-    ~Com() { if (p) p->Release(); }
-    T** put() { return &p; }
-    T* operator->() const { return p; }
-};
-
-bool goldenUpdate()
-{
-    const char* value = std::getenv("QM_UPDATE_GOLDEN");
-    return value && *value == '1';
-}
-
-} // namespace
-
-bool writePng(const Dib& dib, const std::wstring& path, int scale)
-{
-    IWICImagingFactory* factory = imagingFactory();
-    const UINT w = static_cast<UINT>(dib.width() * scale), h = static_cast<UINT>(dib.height() * scale);
-    std::vector<BYTE> rows(static_cast<std::size_t>(w) * h * 3);
-    for (UINT y = 0; y < h; ++y)
-        for (UINT x = 0; x < w; ++x) {
-            const COLORREF c = dib.pixel(static_cast<int>(x) / scale, static_cast<int>(y) / scale);
-            BYTE* p = &rows[(static_cast<std::size_t>(y) * w + x) * 3];
-            p[0] = GetBValue(c), p[1] = GetGValue(c), p[2] = GetRValue(c);
-        }
-    Com<IWICStream> stream;
-    Com<IWICBitmapEncoder> encoder;
-    Com<IWICBitmapFrameEncode> frame;
-    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
-    return factory && w && h && SUCCEEDED(factory->CreateStream(stream.put()))
-        && SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE))
-        && SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.put()))
-        && SUCCEEDED(encoder->Initialize(stream.p, WICBitmapEncoderNoCache))
-        && SUCCEEDED(encoder->CreateNewFrame(frame.put(), nullptr)) && SUCCEEDED(frame->Initialize(nullptr))
-        && SUCCEEDED(frame->SetSize(w, h)) && SUCCEEDED(frame->SetPixelFormat(&format))
-        && format == GUID_WICPixelFormat24bppBGR
-        && SUCCEEDED(frame->WritePixels(h, w * 3, static_cast<UINT>(rows.size()), rows.data()))
-        && SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
-}
-
-Dib readPng(const std::wstring& path)
-{
-    IWICImagingFactory* factory = imagingFactory();
-    Com<IWICBitmapDecoder> decoder;
-    Com<IWICBitmapFrameDecode> frame;
-    Com<IWICFormatConverter> converter;
-    UINT w = 0, h = 0;
-    if (!factory || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES
-        || FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnLoad,
-                                                     decoder.put()))
-        || FAILED(decoder->GetFrame(0, frame.put())) || FAILED(factory->CreateFormatConverter(converter.put()))
-        || FAILED(converter->Initialize(frame.p, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
-                                        WICBitmapPaletteTypeCustom))
-        || FAILED(converter->GetSize(&w, &h)))
-        return Dib(0, 0);
-    std::vector<std::uint32_t> bits(static_cast<std::size_t>(w) * h);
-    Dib dib(static_cast<int>(w), static_cast<int>(h));
-    if (SUCCEEDED(converter->CopyPixels(nullptr, w * 4, static_cast<UINT>(bits.size() * 4),
-                                        reinterpret_cast<BYTE*>(bits.data()))))
-        for (UINT i = 0; i < bits.size(); ++i)
-            dib.setPixel(static_cast<int>(i % w), static_cast<int>(i / w), fromDib(bits[i]));
-    return dib;
 }
 
 std::wstring savePng(const Dib& dib, const std::wstring& name, int scale)
@@ -240,42 +195,26 @@ std::wstring savePng(const Dib& dib, const std::wstring& name, int scale)
 {
     const std::wstring path = std::wstring(QM_GOLDEN_DIR) + L"/" + name + L".png";
     const std::string shown(name.begin(), name.end());
-    if (goldenUpdate())
-        return writePng(actual, path) ? ::testing::AssertionSuccess()
-                                      : ::testing::AssertionFailure() << "could not write golden " << shown;
+    if (const char* update = std::getenv("QM_UPDATE_GOLDEN"); update && *update == '1')
+        return writePng(actual, path, 1) ? ::testing::AssertionSuccess()
+                                         : ::testing::AssertionFailure() << "could not write golden " << shown;
     const Dib golden = readPng(path);
-    if (golden.width() != actual.width() || golden.height() != actual.height()) {
-        savePng(actual, name + L"-actual");
-        return ::testing::AssertionFailure() << shown << ": golden is " << golden.width() << " x " << golden.height()
-                                             << ", actual " << actual.width() << " x " << actual.height()
-                                             << " (QM_UPDATE_GOLDEN=1 rewrites it)";
-    }
-    Dib difference(actual.width(), actual.height());
-    int count = 0, firstX = -1, firstY = -1;
-    for (int y = 0; y < actual.height(); ++y)
-        for (int x = 0; x < actual.width(); ++x) {
-            const COLORREF a = actual.pixel(x, y), g = golden.pixel(x, y);
-            if (a != g && count++ == 0)
-                firstX = x, firstY = y;
-            // Same pixels faded to a light grey picture, differing ones red.
-            const int grey = 160 + (GetRValue(a) + GetGValue(a) + GetBValue(a)) / 8;
-            difference.setPixel(x, y, a == g ? RGB(grey, grey, grey) : RGB(255, 0, 0));
-        }
+    const int count = countDifferences(actual, golden);
     if (count == 0)
         return ::testing::AssertionSuccess();
-    const int scale = actual.width() < 100 ? 4 : 1; // small pictures enlarged for a person
-    savePng(actual, name + L"-actual", scale);
-    savePng(difference, name + L"-difference", scale);
-    return ::testing::AssertionFailure() << shown << ": " << count << " pixels differ, the first at (" << firstX << ", "
-                                         << firstY << "): " << hex(actual.pixel(firstX, firstY)) << " instead of "
-                                         << hex(golden.pixel(firstX, firstY)) << "; see build/screens/" << shown
-                                         << "-actual.png and -difference.png";
+    savePng(actual, name + L"-actual", actual.width() < 100 ? 4 : 1); // small pictures enlarged for a person
+    auto failure = ::testing::AssertionFailure() << shown << " (see build/screens/" << shown << "-actual.png): ";
+    if (count < 0)
+        return failure << "golden is " << golden.width() << " x " << golden.height() << " (QM_UPDATE_GOLDEN=1 rewrites it)";
+    for (int i = 0;; ++i)
+        if (const int x = i % actual.width(), y = i / actual.width(); actual.pixel(x, y) != golden.pixel(x, y))
+            return failure << count << " pixels differ, the first at (" << x << ", " << y << "): "
+                           << hex(actual.pixel(x, y)) << " instead of " << hex(golden.pixel(x, y));
 }
 
 bool colourNear(COLORREF a, COLORREF b, int tolerance) noexcept
 {
-    return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance
-        && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance
+    return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance
         && std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
 }
 

@@ -21,17 +21,13 @@ public:
     Dib(int width, int height, COLORREF fill = kSentinel);
     ~Dib();
     Dib(Dib&& other) noexcept;
-    Dib& operator=(Dib&&) = delete;
-    Dib(const Dib&) = delete;
-    Dib& operator=(const Dib&) = delete;
 
     HDC dc() const noexcept { return m_dc; }
     int width() const noexcept { return m_width; }
     int height() const noexcept { return m_height; }
-    // The colour at (x, y) as a COLORREF (0x00BBGGRR).
+    // The colour at (x, y) as a COLORREF (0x00BBGGRR); CLR_INVALID outside.
     COLORREF pixel(int x, int y) const noexcept;
     void setPixel(int x, int y, COLORREF colour) noexcept;
-    void fill(COLORREF colour) noexcept;
     // Counts the pixels that differ from `colour`.
     int countNot(COLORREF colour) const noexcept;
 
@@ -52,25 +48,23 @@ inline bool samePixels(const Dib& a, const Dib& b) { return countDifferences(a, 
 // many small pictures checked against one golden.
 Dib stack(const std::vector<const Dib*>& parts);
 
-// Copies a screen rectangle into a new Dib.
-Dib captureScreen(const RECT& rect);
-// Copies a window's outer rectangle, as shown on screen.
-Dib captureWindow(HWND hwnd);
 // Copies a device context's rectangle (x, y, width, height) into a new Dib.
 Dib captureDc(HDC dc, int x, int y, int width, int height);
+// Copies a screen rectangle, or a window's outer rectangle as shown on screen.
+Dib captureScreen(const RECT& rect);
+Dib captureWindow(HWND hwnd);
 
 // <build>/screens, found from the test program's own location.
 std::wstring screensDir();
-// Writes the Dib as <build>/screens/<name>.png; returns the full path or "".
+// Writes the Dib, enlarged `scale` times, as <build>/screens/<name>.png;
+// returns the full path or "".
 std::wstring savePng(const Dib& dib, const std::wstring& name, int scale = 1);
+// Writes the Dib, enlarged `scale` times, as a PNG file at `path`.
 bool writePng(const Dib& dib, const std::wstring& path, int scale = 1);
-// Reads a PNG; a 0 x 0 Dib when the file is missing or unreadable.
-Dib readPng(const std::wstring& path);
 
 // Compares `actual` exactly with tests/golden/<name>.png. On a mismatch the
-// actual picture and a difference picture (differing pixels red) go to
-// <build>/screens and the message names the first differing pixel. With
-// QM_UPDATE_GOLDEN=1 in the environment the golden is rewritten instead.
+// actual picture goes to <build>/screens and the message names the first
+// differing pixel. With QM_UPDATE_GOLDEN=1 the golden is rewritten instead.
 ::testing::AssertionResult matchesGolden(const Dib& actual, const std::wstring& name);
 
 // Every channel within `tolerance` units.

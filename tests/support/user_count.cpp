@@ -6,38 +6,24 @@ namespace qmtest {
 
 namespace {
 
-BOOL CALLBACK countProperty(HWND, LPWSTR, HANDLE, ULONG_PTR count)
+BOOL CALLBACK countWindow(HWND hwnd, LPARAM objects)
 {
-    ++*reinterpret_cast<int*>(count);
-    return TRUE;
-}
-
-void countWindow(HWND hwnd, UserObjects& objects)
-{
-    ++objects.windows;
-    EnumPropsExW(hwnd, countProperty, reinterpret_cast<LPARAM>(&objects.properties));
-}
-
-BOOL CALLBACK countChild(HWND hwnd, LPARAM objects)
-{
-    countWindow(hwnd, *reinterpret_cast<UserObjects*>(objects));
+    auto& counted = *reinterpret_cast<UserObjects*>(objects);
+    ++counted.windows;
+    EnumPropsExW(hwnd, [](HWND, LPWSTR, HANDLE, ULONG_PTR count) -> BOOL { return ++*reinterpret_cast<int*>(count) > 0; },
+                 reinterpret_cast<LPARAM>(&counted.properties));
     return TRUE;
 }
 
 // A top-level window of this process, and everything below it.
-void countTree(HWND top, UserObjects& objects)
+BOOL CALLBACK countTree(HWND top, LPARAM objects)
 {
     DWORD process = 0;
     GetWindowThreadProcessId(top, &process);
-    if (process != GetCurrentProcessId())
-        return;
-    countWindow(top, objects);
-    EnumChildWindows(top, countChild, reinterpret_cast<LPARAM>(&objects));
-}
-
-BOOL CALLBACK countTopLevel(HWND hwnd, LPARAM objects)
-{
-    countTree(hwnd, *reinterpret_cast<UserObjects*>(objects));
+    if (process == GetCurrentProcessId()) {
+        countWindow(top, objects);
+        EnumChildWindows(top, countWindow, objects);
+    }
     return TRUE;
 }
 
@@ -47,10 +33,10 @@ UserObjects liveUserObjects()
 {
     UserObjects objects;
     objects.reported = static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
-    EnumWindows(countTopLevel, reinterpret_cast<LPARAM>(&objects));
+    EnumWindows(countTree, reinterpret_cast<LPARAM>(&objects));
     for (HWND h = FindWindowExW(HWND_MESSAGE, nullptr, nullptr, nullptr); h;
          h = FindWindowExW(HWND_MESSAGE, h, nullptr, nullptr))
-        countTree(h, objects);
+        countTree(h, reinterpret_cast<LPARAM>(&objects));
     return objects;
 }
 
