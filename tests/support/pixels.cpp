@@ -202,10 +202,18 @@ std::wstring savePng(const Dib& dib, const std::wstring& name, int scale)
     const int count = countDifferences(actual, golden);
     if (count == 0)
         return ::testing::AssertionSuccess();
-    savePng(actual, name + L"-actual", actual.width() < 100 ? 4 : 1); // small pictures enlarged for a person
+    const int scale = actual.width() < 100 ? 4 : 1; // small pictures enlarged for a person
+    savePng(actual, name + L"-actual", scale);
     auto failure = ::testing::AssertionFailure() << shown << " (see build/screens/" << shown << "-actual.png): ";
     if (count < 0)
         return failure << "golden is " << golden.width() << " x " << golden.height() << " (QM_UPDATE_GOLDEN=1 rewrites it)";
+    Dib difference(actual.width(), actual.height(), 0x00FFFFFF); // differing pixels red on white
+    for (int y = 0; y < actual.height(); ++y)
+        for (int x = 0; x < actual.width(); ++x)
+            if (actual.pixel(x, y) != golden.pixel(x, y))
+                difference.setPixel(x, y, 0x000000FF);
+    savePng(difference, name + L"-difference", scale);
+    failure << "difference in " << shown << "-difference.png; ";
     for (int i = 0;; ++i)
         if (const int x = i % actual.width(), y = i / actual.width(); actual.pixel(x, y) != golden.pixel(x, y))
             return failure << count << " pixels differ, the first at (" << x << ", " << y << "): "

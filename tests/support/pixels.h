@@ -63,8 +63,8 @@ std::wstring savePng(const Dib& dib, const std::wstring& name, int scale = 1);
 bool writePng(const Dib& dib, const std::wstring& path, int scale = 1);
 
 // Compares `actual` exactly with tests/golden/<name>.png. On a mismatch the
-// actual picture goes to <build>/screens and the message names the first
-// differing pixel. With QM_UPDATE_GOLDEN=1 the golden is rewritten instead.
+// actual picture and a difference picture go to <build>/screens and the
+// message names the first differing pixel. With QM_UPDATE_GOLDEN=1 the golden is rewritten instead.
 ::testing::AssertionResult matchesGolden(const Dib& actual, const std::wstring& name);
 
 // Every channel within `tolerance` units.
