@@ -6,12 +6,10 @@
 
 #include "gallery/gallery_form.h"
 #include "skin/router/window_proc.h"
-#include "skin/images/skin_images.h"
 
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <random>
 #include <thread>
 
@@ -42,40 +40,49 @@ void reportInFlight(const char* what)
     std::fflush(stderr);
 }
 
-// The gallery, with the kinds it lacks beside it: a frame holding a label, a label, a drive list, a data list
-// and a grid. Shown, hence skinned.
+// The gallery, shown and hence skinned, with the kinds it lacks beside it: a frame holding a label, and a
+// drive list (a combo box the skin knows by another name).
 std::unique_ptr<quillmend::Form> makeForm()
 {
-    registerSuperclasses();
+    WNDCLASSEXW driveList{sizeof(driveList)};
+    GetClassInfoExW(nullptr, L"ComboBox", &driveList);
+    driveList.hInstance = GetModuleHandleW(nullptr);
+    driveList.lpszClassName = L"ThunderRT6DriveListBox";
+    RegisterClassExW(&driveList); // fails harmlessly once registered
     auto form = gallery::createGallery();
     HWND hwnd = form->hwnd();
     makeChild(makeChild(hwnd, L"Frame", L"分组 Frame", WS_CLIPCHILDREN, 460, 10, 150, 80, WS_EX_CONTROLPARENT), L"Label",
               L"框内 Inside", 0, 10, 24, 120, 17);
-    makeChild(hwnd, L"Label", L"标签 Label", 0, 460, 100, 120, 17);
-    for (auto [className, style, y] : {std::tuple{L"ThunderRT6DriveListBox", CBS_DROPDOWNLIST | WS_VSCROLL, 130},
-                                       {L"DataListWndClass", LBS_NOTIFY, 160}, {L"ApexGridOleDB32", WS_BORDER, 230}})
-        for (const wchar_t* text : {L"第一项 First", L"שלישי Third"})
-            SendMessageW(makeChild(hwnd, className, L"", static_cast<DWORD>(style), 460, y, 150, 60),
-                         y == 130 ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    HWND drives = makeChild(hwnd, L"ThunderRT6DriveListBox", L"", CBS_DROPDOWNLIST | WS_VSCROLL, 460, 130, 150, 60);
+    for (const wchar_t* text : {L"第一项 First", L"שלישי Third"})
+        SendMessageW(drives, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
     form->show();
     SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     pumpBounded();
     return form;
 }
 
-// Sends `count` messages to the form's windows and their drop-down lists, with handles of its windows, of
-// `others` and 0 among the parameters.
-void fuzz(HWND form, const std::vector<HWND>& others, unsigned long long seed, long count)
+// The form, every window below it and their drop-down lists (windows of their own), then `others`.
+std::vector<HWND> windowsOf(HWND form, const std::vector<HWND>& others = {})
 {
-    std::vector<HWND> targets = windowTree(form);
-    for (size_t i = 0, owned = targets.size(); i < owned; ++i) {
+    std::vector<HWND> all{form};
+    EnumChildWindows(form, [](HWND hwnd, LPARAM all) { reinterpret_cast<std::vector<HWND>*>(all)->push_back(hwnd); return TRUE; },
+                     reinterpret_cast<LPARAM>(&all));
+    for (size_t i = 0, owned = all.size(); i < owned; ++i) {
         COMBOBOXINFO info{sizeof(info)};
-        if (GetComboBoxInfo(targets[i], &info) && info.hwndList && GetParent(info.hwndList) != targets[i])
-            targets.push_back(info.hwndList);
+        if (GetComboBoxInfo(all[i], &info) && info.hwndList && GetParent(info.hwndList) != all[i])
+            all.push_back(info.hwndList);
     }
-    std::vector<HWND> handles = targets;
-    handles.insert(handles.end(), others.begin(), others.end());
-    std::mt19937_64 rng(seed);
+    all.insert(all.end(), others.begin(), others.end());
+    return all;
+}
+
+// Sends `count` messages to the form's windows and their drop-down lists, with handles of those, of `others`
+// and 0 among the parameters.
+void fuzz(HWND form, const std::vector<HWND>& others, long count)
+{
+    const std::vector<HWND> targets = windowsOf(form), handles = windowsOf(form, others);
+    std::mt19937_64 rng(g_seed);
     auto pick = [&](size_t n) { return static_cast<size_t>(rng() % n); };
     auto handle = [&] { return pick(8) ? handles[pick(handles.size())] : HWND{}; };
     constexpr int kCoordinates[] = {-32768, -4000, -1, 0, 1, 3, 10, 40, 89, 90, 200, 4000, 32767};
@@ -86,10 +93,8 @@ void fuzz(HWND form, const std::vector<HWND>& others, unsigned long long seed, l
                                  reinterpret_cast<LPARAM>(handle())};
         return values[pick(std::size(values))];
     };
-    std::vector<int> weights;
-    for (auto [msg, weight] : kMessages)
-        weights.push_back(weight);
-    std::discrete_distribution<size_t> which(weights.begin(), weights.end());
+    std::discrete_distribution<size_t> which(std::size(kMessages), 0, std::size(kMessages),
+                                             [](double i) { return kMessages[size_t(i)].second; }); // their weights
     for (long sent = 0; sent < count; ++sent) {
         const HWND target = targets[pick(targets.size())];
         const UINT msg = kMessages[which(rng)].first;
@@ -145,39 +150,27 @@ TEST(Fuzz, NoMessageBreaksTheSkinAndDetachLeavesNothing)
 
     // The same run first, so the system's own caches (the controls' and the form runtime's) are filled by the
     // same paths before counting: with a shorter or another one, some seeds found caches still growing.
-    fuzz(makeForm()->hwnd(), others, g_seed, count);
-    detachEverything();
+    fuzz(makeForm()->hwnd(), others, count);
+    for (HWND hwnd : others) // showing the form skinned the bystander that gave up the activation
+        skin::detachWindow(hwnd);
     pumpBounded();
     const int gdiBefore = liveGdiObjects();
     auto form = makeForm();
-    detachEverything(); // to note the windows' own procedures
-    std::map<HWND, LONG_PTR> ownProcs;
-    for (HWND hwnd : windowTree())
-        ownProcs[hwnd] = GetWindowLongPtrW(hwnd, GWLP_WNDPROC);
-    ASSERT_EQ(skin::startSkinEngine(form->hwnd()), 1);
-    fuzz(form->hwnd(), others, g_seed, count);
+    fuzz(form->hwnd(), others, count);
     EXPECT_TRUE(pumpBounded()) << "the queue never empties: a window that is never validated?";
-
-    // Everything the skin holds is gone once it is taken off, from the form and from what the messages attached
-    // on the way (popup lists, the bystanders).
-    std::vector<HGDIOBJ> captured{skin::buttonFaceImage(), skin::comboButtonImage(), skin::markGlyphImage(),
-                                  skin::optionBubbleImage(), skin::headerItemImage()};
-    for (HWND hwnd : windowTree())
-        for (int n = 0; n < 4; ++n)
-            captured.insert(captured.end(), {GetPropW(hwnd, skin::prop::kSurfaceDc[n]), GetPropW(hwnd, skin::prop::kSurfaceBitmap[n])});
-    detachEverything();
+    // Everything the skin holds is gone once it is taken off the form and off what the messages attached on
+    // the way (popup lists, the bystanders).
+    const std::vector<HWND> windows = windowsOf(form->hwnd(), others);
+    for (HWND hwnd : windows)
+        skin::detachWindow(hwnd);
     EXPECT_EQ(skin::attachedWindowCount(), 0);
     EXPECT_FALSE(skin::skinInitialised());
-    for (HWND hwnd : windowTree()) {
-        for (const wchar_t* name : {skin::prop::kProcAddr, skin::prop::kOldState, skin::prop::kMouseFlag, skin::prop::kTimerId,
-                                    skin::prop::kHdIndex, skin::prop::kSurfaceDc[0]})
+    for (HWND hwnd : windows) {
+        for (const wchar_t* name : {skin::prop::kProcAddr, skin::prop::kOldState, skin::prop::kMouseFlag,
+                                    skin::prop::kTimerId, skin::prop::kHdIndex, skin::prop::kSurfaceDc[0]})
             EXPECT_EQ(GetPropW(hwnd, name), nullptr) << hwnd;
-        const LONG_PTR proc = GetWindowLongPtrW(hwnd, GWLP_WNDPROC);
-        EXPECT_EQ(proc, ownProcs.contains(hwnd) ? ownProcs[hwnd] : proc) << hwnd;
-        EXPECT_NE(proc, reinterpret_cast<LONG_PTR>(&skin::skinWindowProc));
+        EXPECT_NE(GetWindowLongPtrW(hwnd, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&skin::skinWindowProc)) << hwnd;
     }
-    for (HGDIOBJ h : captured)
-        EXPECT_EQ(h ? GetObjectType(h) : 0u, 0u) << h;
     form.reset();
     pumpBounded();
     // The system keeps a few objects more after some paths (its caches grow to the deepest nesting of window
@@ -185,11 +178,6 @@ TEST(Fuzz, NoMessageBreaksTheSkinAndDetachLeavesNothing)
     const int gdiAfter = liveGdiObjects();
     std::printf("fuzz GDI objects: %d before, %d after\n", gdiBefore, gdiAfter);
     EXPECT_LE(gdiAfter - gdiBefore, 8);
-    form = makeForm(); // the engine starts again cleanly
-    EXPECT_NE(skin::stateSurface(form->window(L"CommandEnabled"), 0), nullptr);
-    form.reset();
-    detachEverything(); // showing it skinned the bystander that gave up the activation
-    EXPECT_EQ(skin::attachedWindowCount(), 0);
     SetEvent(done);
     watchdog.join();
     CloseHandle(done);

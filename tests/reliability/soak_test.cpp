@@ -1,13 +1,11 @@
 // Soak: the same interaction thousands of times over, and whole forms skinned
 // and unskinned a thousand times, end with as many GDI and USER objects as they
-// began with. The figures are printed.
+// began with. The figures are printed. QM_SOAK_CYCLES and QM_ATTACH_CYCLES set
+// other counts.
 #include "reliability.h"
 
 #include "app/form1.h"
-#include "app/form_classes.h"
 #include "gallery/gallery_form.h"
-
-#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,42 +15,34 @@ using namespace qmtest;
 
 namespace {
 
-// Runs `cycles` of `body` between two counts of live objects (the queue
-// pumped before each) and expects them equal.
-void expectNoLeak(const char* what, int cycles, const std::function<void(int)>& body)
+// Runs `body` QM_<count> times (`fallback` by default) between two counts of live objects, the queue pumped
+// before each, and expects them equal.
+void expectNoLeak(const char* what, const char* count, int fallback, const std::function<void(int i, int cycles)>& body)
 {
+    const char* asked = std::getenv(count);
+    const int cycles = asked && *asked ? std::atoi(asked) : fallback;
     pumpBounded();
     const int gdi = liveGdiObjects();
     const UserObjects user = liveUserObjects();
     for (int i = 0; i < cycles && !testing::Test::HasFatalFailure(); ++i)
-        body(i);
+        body(i, cycles);
     pumpBounded();
     const int gdiAfter = liveGdiObjects();
     const UserObjects userAfter = liveUserObjects();
-    std::printf("soak %s, %d cycles: GDI objects %d -> %d; USER: windows %d -> %d, properties %d -> %d,"
-                " GetGuiResources %d -> %d\n", what, cycles, gdi, gdiAfter, user.windows, userAfter.windows,
-                user.properties, userAfter.properties, user.reported, userAfter.reported);
+    std::printf("soak %s, %d cycles: GDI objects %d -> %d; windows %d -> %d, properties %d -> %d\n", what, cycles, gdi,
+                gdiAfter, user.windows, userAfter.windows, user.properties, userAfter.properties);
     EXPECT_EQ(gdiAfter, gdi) << what;
     EXPECT_EQ(userAfter, user) << what;
 }
 
-int envCount(const char* name, int fallback)
-{
-    const char* asked = std::getenv(name);
-    return asked && *asked ? std::atoi(asked) : fallback;
-}
-
-// Skins and unskins the shown form (QM_ATTACH_CYCLES times, a thousand by
-// default), painting it now and then.
+// Skins and unskins the shown form a thousand times, painting it now and then.
 void attachDetachCycles(const char* what, HWND form)
 {
     pumpBounded();
     ASSERT_EQ(skin::stopSkinEngine(form), 1);
-    for (int i = 0; i < 5; ++i) { // the system's caches fill
-        skin::startSkinEngine(form);
-        skin::stopSkinEngine(form);
-    }
-    expectNoLeak(what, envCount("QM_ATTACH_CYCLES", 1000), [form](int i) {
+    for (int i = 0; i < 5; ++i) // the system's caches fill
+        skin::startSkinEngine(form), skin::stopSkinEngine(form);
+    expectNoLeak(what, "QM_ATTACH_CYCLES", 1000, [form](int i, int) {
         ASSERT_EQ(skin::startSkinEngine(form), 1);
         if (i % 50 == 0)
             UpdateWindow(form);
@@ -63,76 +53,47 @@ void attachDetachCycles(const char* what, HWND form)
 
 } // namespace
 
-TEST(Soak, HoverPressReleaseLeaveCycles)
+TEST(Soak, HoverPressReleaseLeaveThenAttachAndDetachTheGalleryAndForm1)
 {
-    quillmend::registerFormClasses();
-    UniqueWindow form = makeTopLevel(L"ThunderRT6FormDC", 420, 100, L"soak");
-    HWND push = makeChild(form.get(), L"Button", L"按钮 Push", BS_PUSHBUTTON, 10, 10, 90, 26);
-    HWND check = makeChild(form.get(), L"ThunderRT6CheckBox", L"Check", BS_AUTOCHECKBOX, 110, 10, 90, 17);
-    HWND combo = makeChild(form.get(), L"ComboBox", L"", CBS_DROPDOWNLIST | WS_VSCROLL, 210, 10, 120, 100);
-    HWND header = makeChild(form.get(), L"SysHeader32", L"", HDS_HORZ | HDS_BUTTONS, 10, 50, 300, 22);
-    for (const wchar_t* text : {L"一 One", L"二 Two"}) {
-        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-        HDITEMW item{HDI_WIDTH | HDI_TEXT, 100, const_cast<wchar_t*>(text)};
-        SendMessageW(header, HDM_INSERTITEMW, 9, reinterpret_cast<LPARAM>(&item));
-    }
-    ASSERT_EQ(skin::startSkinEngine(form.get()), 1);
-
-    const std::pair<HWND, LPARAM> targets[] = {{push, MAKELPARAM(20, 10)}, {check, MAKELPARAM(5, 8)},
-                                               {combo, MAKELPARAM(110, 10)}, {header, MAKELPARAM(150, 10)}};
+    auto gallery = gallery::createGallery();
+    gallery->show();
+    HWND push = gallery->window(L"CommandEnabled");
+    HWND combo = gallery->window(L"ComboList");
+    const std::pair<HWND, LPARAM> targets[] = {{push, MAKELPARAM(20, 10)}, {gallery->window(L"CheckUnchecked"), MAKELPARAM(5, 8)},
+                                               {combo, MAKELPARAM(110, 10)}, {gallery->window(L"Header"), MAKELPARAM(150, 10)}};
+    // Each cycle paints a dozen times and opens and closes the combo box's list: about 40 ms under Wine. The
+    // first ones pump the queue in between: the list paints while it is down, and is skinned then.
     auto cycle = [&](bool pump) {
-        for (auto [hwnd, at] : targets) {
-            SendMessageW(hwnd, WM_MOUSEMOVE, 0, at);
-            SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
-            SendMessageW(hwnd, WM_LBUTTONUP, 0, at);
-            SendMessageW(hwnd, WM_MOUSELEAVE, 0, 0);
-            if (pump)
-                pumpBounded();
-        }
+        for (auto [hwnd, at] : targets)
+            for (UINT msg : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_MOUSELEAVE}) {
+                SendMessageW(hwnd, msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, msg == WM_MOUSELEAVE ? 0 : at);
+                if (pump)
+                    pumpBounded();
+            }
+        SendMessageW(push, WM_TIMER, skin::kFadeTimerId, 0);
     };
     auto settle = [&] {
         for (int i = 0; i < 100 && skin::getProp(push, skin::prop::kTimerId) != 0; ++i)
             SendMessageW(push, WM_TIMER, skin::kFadeTimerId, 0);
         SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
     };
-    // A few cycles with the queue pumped in between first: the combo box's
-    // list paints while it is down, and is skinned then, as it should be.
     for (int i = 0; i < 10; ++i)
         cycle(true);
     settle();
-    // Each cycle paints a dozen times and opens and closes the combo box's
-    // list: about 40 ms under Wine. QM_SOAK_CYCLES sets another count.
-    const int cycles = envCount("QM_SOAK_CYCLES", 10000);
-    expectNoLeak("hover, press, release, leave", cycles, [&](int i) {
+    expectNoLeak("hover, press, release, leave", "QM_SOAK_CYCLES", 10000, [&](int i, int cycles) {
         cycle(false);
-        SendMessageW(push, WM_TIMER, skin::kFadeTimerId, 0);
         if (i % 100 == 99)
             pumpBounded();
         if (i == cycles - 1)
             settle();
     });
-    EXPECT_EQ(skin::stopSkinEngine(form.get()), 1);
-}
-
-TEST(Soak, AttachAndDetachTheGallery)
-{
-    auto gallery = gallery::createGallery();
+    gallery = gallery::createGallery(); // its combo box's list, skinned as it showed, goes with the old one
     gallery->show();
     attachDetachCycles("gallery attach and detach", gallery->hwnd());
     gallery->unload();
-}
 
-TEST(Soak, AttachAndDetachForm1)
-{
-    struct : quillmend::Launcher {
-        quillmend::LaunchResult launch(const std::wstring&, quillmend::WindowMode, std::optional<DWORD>) override
-        {
-            return quillmend::LaunchResult::notStarted;
-        }
-    } launcher;
-    wchar_t temp[MAX_PATH]{};
-    GetTempPathW(MAX_PATH, temp);
-    quillmend::Form1 form1(launcher, temp);
+    quillmend::ProcessLauncher launcher; // nothing is clicked: nothing starts
+    quillmend::Form1 form1(launcher);
     form1.show();
     attachDetachCycles("Form1 attach and detach", form1.hwnd());
     form1.form().unload();
