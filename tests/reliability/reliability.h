@@ -1,5 +1,6 @@
 // What the reliability tests share: the skin's own headers, the object
-// counts, real windows and a bounded message pump.
+// counts, real windows, counts asked for in the environment and a bounded
+// message pump.
 #pragma once
 
 #include "skin/core/engine.h"
@@ -14,19 +15,26 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+
 namespace qmtest {
+
+// The number in the environment variable `name`, or `fallback`.
+inline int envCount(const char* name, int fallback)
+{
+    const char* asked = std::getenv(name);
+    return asked && *asked ? std::atoi(asked) : fallback;
+}
 
 // Dispatches queued messages, at most `limit`; true if the queue emptied.
 inline bool pumpBounded(int limit = 10000)
 {
     MSG msg;
-    for (int i = 0; i < limit; ++i) {
-        if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            return true;
+    for (int i = 0; i < limit && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-    return false;
+    return !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
 }
 
 } // namespace qmtest
