@@ -13,17 +13,15 @@
 
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
 #include <cstdlib>
 
 namespace qmtest {
 
-// The number in the environment variable `name`, or `fallback`.
-inline int envCount(const char* name, int fallback)
+// The number (decimal or 0x hexadecimal) in the environment variable `name`, or `fallback`.
+inline unsigned long long envNumber(const char* name, unsigned long long fallback)
 {
     const char* asked = std::getenv(name);
-    return asked && *asked ? std::atoi(asked) : fallback;
+    return asked && *asked ? std::strtoull(asked, nullptr, 0) : fallback;
 }
 
 // Dispatches queued messages, at most `limit`; true if the queue emptied.
