@@ -1,19 +1,17 @@
-// The message fuzzer: random messages, mostly those the skin handles, with
-// hostile parameters, to every kind of skinned control. Nothing may crash or
-// hang, and taking the skin off afterwards must leave nothing of it behind.
-// QM_FUZZ_SEED and QM_FUZZ_MESSAGES replay or lengthen a run.
+// Hostile messages and awkward moments. The message fuzzer sends random
+// messages, mostly those the skin handles, with hostile parameters, to every
+// kind of skinned control: nothing may crash, and taking the skin off
+// afterwards must leave nothing of it behind; QM_FUZZ_SEED and
+// QM_FUZZ_MESSAGES replay or lengthen a run. Then windows that go away
+// mid-fade or inside their own click, the engine stopped when it was never
+// started or twice, and a window whose saved procedure was removed.
 #include "reliability.h"
 
 #include "gallery/gallery_form.h"
 #include "skin/router/window_proc.h"
-#include "skin/images/skin_images.h"
 
-#include <atomic>
 #include <cstdio>
-#include <cstdlib>
-#include <map>
 #include <random>
-#include <thread>
 
 using namespace qmtest;
 
@@ -28,54 +26,40 @@ constexpr std::pair<UINT, int> kMessages[] = {
     {WM_CTLCOLORLISTBOX, 30}, {WM_NULL, 8}, {WM_NCHITTEST, 8}, {WM_SETCURSOR, 4}, {WM_MOUSEHOVER, 8},
     {WM_CAPTURECHANGED, 8}, {WM_CANCELMODE, 8}, {WM_CHAR, 4}, {WM_MOUSEWHEEL, 4}, {WM_GETTEXTLENGTH, 8}, {WM_APP + 7, 8}};
 
-// What is being sent, for the report of a crash or a hang; the seed replays the parameters.
-std::atomic<long> g_index{-1};
-std::atomic<UINT> g_msg{0};
-std::atomic<HWND> g_target{nullptr};
+// What is being sent, for the report of a crash; the seed replays the parameters.
+struct { long index = -1; UINT msg = 0; HWND target = nullptr; } g_sent;
 unsigned long long g_seed = 0;
 
-void reportInFlight(const char* what)
-{
-    wchar_t name[64]{};
-    GetClassNameW(g_target.load(), name, 64);
-    std::fprintf(stderr, "fuzz %s at message %ld (0x%04X to %ls), seed %llu\n", what, g_index.load(), g_msg.load(), name, g_seed);
-    std::fflush(stderr);
-}
-
-// The gallery, with the kinds it lacks beside it: a frame holding a label, a label, a drive list, a data list
-// and a grid. Shown, hence skinned.
+// The gallery, shown and hence skinned, on top.
 std::unique_ptr<quillmend::Form> makeForm()
 {
-    registerSuperclasses();
     auto form = gallery::createGallery();
-    HWND hwnd = form->hwnd();
-    makeChild(makeChild(hwnd, L"Frame", L"分组 Frame", WS_CLIPCHILDREN, 460, 10, 150, 80, WS_EX_CONTROLPARENT), L"Label",
-              L"框内 Inside", 0, 10, 24, 120, 17);
-    makeChild(hwnd, L"Label", L"标签 Label", 0, 460, 100, 120, 17);
-    for (auto [className, style, y] : {std::tuple{L"ThunderRT6DriveListBox", CBS_DROPDOWNLIST | WS_VSCROLL, 130},
-                                       {L"DataListWndClass", LBS_NOTIFY, 160}, {L"ApexGridOleDB32", WS_BORDER, 230}})
-        for (const wchar_t* text : {L"第一项 First", L"שלישי Third"})
-            SendMessageW(makeChild(hwnd, className, L"", static_cast<DWORD>(style), 460, y, 150, 60),
-                         y == 130 ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
     form->show();
-    SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    pumpBounded();
+    SetWindowPos(form->hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     return form;
 }
 
-// Sends `count` messages to the form's windows and their drop-down lists, with handles of its windows, of
-// `others` and 0 among the parameters.
-void fuzz(HWND form, const std::vector<HWND>& others, unsigned long long seed, long count)
+// The form, every window below it and their drop-down lists (windows of their own), then `others`.
+std::vector<HWND> windowsOf(HWND form, const std::vector<HWND>& others = {})
 {
-    std::vector<HWND> targets = windowTree(form);
-    for (size_t i = 0, owned = targets.size(); i < owned; ++i) {
+    std::vector<HWND> all{form};
+    EnumChildWindows(form, [](HWND hwnd, LPARAM list) { reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd); return TRUE; },
+                     reinterpret_cast<LPARAM>(&all));
+    for (size_t i = 0, owned = all.size(); i < owned; ++i) {
         COMBOBOXINFO info{sizeof(info)};
-        if (GetComboBoxInfo(targets[i], &info) && info.hwndList && GetParent(info.hwndList) != targets[i])
-            targets.push_back(info.hwndList);
+        if (GetComboBoxInfo(all[i], &info) && info.hwndList && GetParent(info.hwndList) != all[i])
+            all.push_back(info.hwndList);
     }
-    std::vector<HWND> handles = targets;
-    handles.insert(handles.end(), others.begin(), others.end());
-    std::mt19937_64 rng(seed);
+    all.insert(all.end(), others.begin(), others.end());
+    return all;
+}
+
+// Sends `count` messages to the form's windows and their drop-down lists, with handles of those, of `others`
+// and 0 among the parameters.
+void fuzz(HWND form, const std::vector<HWND>& others, long count)
+{
+    const std::vector<HWND> targets = windowsOf(form), handles = windowsOf(form, others);
+    std::mt19937_64 rng(g_seed);
     auto pick = [&](size_t n) { return static_cast<size_t>(rng() % n); };
     auto handle = [&] { return pick(8) ? handles[pick(handles.size())] : HWND{}; };
     constexpr int kCoordinates[] = {-32768, -4000, -1, 0, 1, 3, 10, 40, 89, 90, 200, 4000, 32767};
@@ -86,10 +70,8 @@ void fuzz(HWND form, const std::vector<HWND>& others, unsigned long long seed, l
                                  reinterpret_cast<LPARAM>(handle())};
         return values[pick(std::size(values))];
     };
-    std::vector<int> weights;
-    for (auto [msg, weight] : kMessages)
-        weights.push_back(weight);
-    std::discrete_distribution<size_t> which(weights.begin(), weights.end());
+    std::discrete_distribution<size_t> which(std::size(kMessages), 0, std::size(kMessages),
+                                             [](double i) { return kMessages[size_t(i)].second; }); // their weights
     for (long sent = 0; sent < count; ++sent) {
         const HWND target = targets[pick(targets.size())];
         const UINT msg = kMessages[which(rng)].first;
@@ -113,7 +95,7 @@ void fuzz(HWND form, const std::vector<HWND>& others, unsigned long long seed, l
             lParam = reinterpret_cast<LPARAM>(&pos);
             break;
         }
-        g_msg = msg, g_target = target, g_index = sent;
+        g_sent = {sent, msg, target};
         SendMessageW(target, msg, wParam, lParam);
         if (sent % 64 == 63)
             pumpBounded(256);
@@ -125,17 +107,14 @@ void fuzz(HWND form, const std::vector<HWND>& others, unsigned long long seed, l
 
 TEST(Fuzz, NoMessageBreaksTheSkinAndDetachLeavesNothing)
 {
-    const char* seed = std::getenv("QM_FUZZ_SEED");
-    const char* messages = std::getenv("QM_FUZZ_MESSAGES");
-    g_seed = seed && *seed ? std::strtoull(seed, nullptr, 0) : 0x514d46555aULL;
-    const long count = messages && *messages ? std::atol(messages) : 200000;
+    g_seed = envNumber("QM_FUZZ_SEED", 0x514d46555aULL);
+    const long count = long(envNumber("QM_FUZZ_MESSAGES", 200000));
     std::printf("fuzz seed %llu (QM_FUZZ_SEED replays it), %ld messages\n", g_seed, count);
-    SetUnhandledExceptionFilter([](EXCEPTION_POINTERS*) -> LONG { reportInFlight("crash"); return EXCEPTION_EXECUTE_HANDLER; });
-    HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    std::thread watchdog([done] { // one message taking 20 s is a hang
-        for (long last = -2; WaitForSingleObject(done, 20000) == WAIT_TIMEOUT; last = g_index)
-            if (g_index == last)
-                reportInFlight("hang"), TerminateProcess(GetCurrentProcess(), 3);
+    SetUnhandledExceptionFilter([](EXCEPTION_POINTERS*) -> LONG {
+        wchar_t name[64]{};
+        GetClassNameW(g_sent.target, name, 64);
+        std::fprintf(stderr, "fuzz crash at message %ld (0x%04X to %ls), seed %llu\n", g_sent.index, g_sent.msg, name, g_seed);
+        return EXCEPTION_EXECUTE_HANDLER;
     });
     UniqueWindow other = makeTopLevel(L"ThunderRT6FormDC", 120, 60, L"bystander");
     HWND destroyed = makeChild(other.get(), L"Button", L"", 0, 0, 0, 10, 10);
@@ -145,39 +124,26 @@ TEST(Fuzz, NoMessageBreaksTheSkinAndDetachLeavesNothing)
 
     // The same run first, so the system's own caches (the controls' and the form runtime's) are filled by the
     // same paths before counting: with a shorter or another one, some seeds found caches still growing.
-    fuzz(makeForm()->hwnd(), others, g_seed, count);
-    detachEverything();
+    fuzz(makeForm()->hwnd(), others, count);
+    for (HWND hwnd : others) // showing the form skinned the bystander that gave up the activation
+        skin::detachWindow(hwnd);
     pumpBounded();
     const int gdiBefore = liveGdiObjects();
     auto form = makeForm();
-    detachEverything(); // to note the windows' own procedures
-    std::map<HWND, LONG_PTR> ownProcs;
-    for (HWND hwnd : windowTree())
-        ownProcs[hwnd] = GetWindowLongPtrW(hwnd, GWLP_WNDPROC);
-    ASSERT_EQ(skin::startSkinEngine(form->hwnd()), 1);
-    fuzz(form->hwnd(), others, g_seed, count);
+    fuzz(form->hwnd(), others, count);
     EXPECT_TRUE(pumpBounded()) << "the queue never empties: a window that is never validated?";
-
-    // Everything the skin holds is gone once it is taken off, from the form and from what the messages attached
-    // on the way (popup lists, the bystanders).
-    std::vector<HGDIOBJ> captured{skin::buttonFaceImage(), skin::comboButtonImage(), skin::markGlyphImage(),
-                                  skin::optionBubbleImage(), skin::headerItemImage()};
-    for (HWND hwnd : windowTree())
-        for (int n = 0; n < 4; ++n)
-            captured.insert(captured.end(), {GetPropW(hwnd, skin::prop::kSurfaceDc[n]), GetPropW(hwnd, skin::prop::kSurfaceBitmap[n])});
-    detachEverything();
+    // Everything the skin holds is gone once it is taken off the form and off what the messages attached on
+    // the way (popup lists, the bystanders).
+    const std::vector<HWND> windows = windowsOf(form->hwnd(), others);
+    for (HWND hwnd : windows)
+        skin::detachWindow(hwnd);
     EXPECT_EQ(skin::attachedWindowCount(), 0);
-    EXPECT_FALSE(skin::skinInitialised());
-    for (HWND hwnd : windowTree()) {
-        for (const wchar_t* name : {skin::prop::kProcAddr, skin::prop::kOldState, skin::prop::kMouseFlag, skin::prop::kTimerId,
-                                    skin::prop::kHdIndex, skin::prop::kSurfaceDc[0]})
+    for (HWND hwnd : windows) {
+        for (const wchar_t* name : {skin::prop::kProcAddr, skin::prop::kOldState, skin::prop::kMouseFlag,
+                                    skin::prop::kTimerId, skin::prop::kHdIndex, skin::prop::kSurfaceDc[0]})
             EXPECT_EQ(GetPropW(hwnd, name), nullptr) << hwnd;
-        const LONG_PTR proc = GetWindowLongPtrW(hwnd, GWLP_WNDPROC);
-        EXPECT_EQ(proc, ownProcs.contains(hwnd) ? ownProcs[hwnd] : proc) << hwnd;
-        EXPECT_NE(proc, reinterpret_cast<LONG_PTR>(&skin::skinWindowProc));
+        EXPECT_NE(GetWindowLongPtrW(hwnd, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&skin::skinWindowProc)) << hwnd;
     }
-    for (HGDIOBJ h : captured)
-        EXPECT_EQ(h ? GetObjectType(h) : 0u, 0u) << h;
     form.reset();
     pumpBounded();
     // The system keeps a few objects more after some paths (its caches grow to the deepest nesting of window
@@ -185,12 +151,63 @@ TEST(Fuzz, NoMessageBreaksTheSkinAndDetachLeavesNothing)
     const int gdiAfter = liveGdiObjects();
     std::printf("fuzz GDI objects: %d before, %d after\n", gdiBefore, gdiAfter);
     EXPECT_LE(gdiAfter - gdiBefore, 8);
-    form = makeForm(); // the engine starts again cleanly
-    EXPECT_NE(skin::stateSurface(form->window(L"CommandEnabled"), 0), nullptr);
-    form.reset();
-    detachEverything(); // showing it skinned the bystander that gave up the activation
+}
+
+TEST(Lifecycle, StopBeforeStartOrTwiceRemovedSavedProcedureAndWindowsDestroyedMidFadeOrByTheirOwnClick)
+{
+    auto plain = gallery::createGallery(gallery::GallerySkin::off);
+    plain->show();
+    HWND push = plain->window(L"CommandEnabled");
+    for (HWND hwnd : {plain->hwnd(), push, HWND{}})
+        EXPECT_EQ(skin::stopSkinEngine(hwnd), 0);
+    ASSERT_EQ(skin::startSkinEngine(plain->hwnd()), 1);
+
+    // A window whose saved procedure was removed gets default processing, and is not attached again: it
+    // would keep the skin's own procedure as its saved one and every message would call itself without end.
+    const HANDLE saved = RemovePropW(push, skin::prop::kProcAddr);
+    for (UINT msg : {WM_PAINT, WM_NCPAINT, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_TIMER, WM_SIZE, WM_KEYUP})
+        SendMessageW(push, msg, 0, 0);
+    EXPECT_TRUE(pumpBounded());
+    EXPECT_EQ(skin::attachWindow(push), 0);
+    SetPropW(push, skin::prop::kProcAddr, saved);
+    EXPECT_EQ(skin::stopSkinEngine(plain->hwnd()), 1);
+    EXPECT_EQ(skin::stopSkinEngine(plain->hwnd()), 0);
     EXPECT_EQ(skin::attachedWindowCount(), 0);
-    SetEvent(done);
-    watchdog.join();
-    CloseHandle(done);
+    EXPECT_FALSE(skin::skinInitialised());
+    EXPECT_EQ(skin::startSkinEngine(plain->hwnd()), 1) << "and starts again";
+    EXPECT_NE(skin::stateSurface(push, 0), nullptr);
+    plain.reset();
+
+    // A push button or a check box, destroyed from outside in the middle of its fade, or by the form's handler
+    // of its click (by mouse or space bar); the control alone or the whole form it is on.
+    enum How { midFade, mouse, spaceBar };
+    for (const How how : {midFade, mouse, spaceBar})
+        for (const bool checkBox : {false, true})
+            for (const bool wholeForm : {false, true}) {
+                SCOPED_TRACE(testing::Message() << "how " << how << ", check box " << checkBox << ", whole form " << wholeForm);
+                auto form = gallery::createGallery();
+                form->show();
+                const wchar_t* names[] = {L"CommandEnabled", L"CheckUnchecked"};
+                HWND control = form->window(names[checkBox]);
+                HWND doomed = wholeForm ? form->hwnd() : control;
+                form->onClick(names[checkBox], [doomed] { DestroyWindow(doomed); });
+                const int attached = skin::attachedWindowCount();
+                if (how == spaceBar)
+                    SetFocus(control);
+                SendMessageW(control, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+                if (how == midFade) {
+                    ASSERT_TRUE(checkBox || skin::getProp(control, skin::prop::kTimerId) != 0);
+                    for (int i = 0; i < 10; ++i)
+                        SendMessageW(control, WM_TIMER, skin::kFadeTimerId, 0);
+                    DestroyWindow(doomed);
+                }
+                const bool key = how == spaceBar;
+                SendMessageW(control, key ? WM_KEYDOWN : WM_LBUTTONDOWN, key ? VK_SPACE : MK_LBUTTON, key ? 0 : MAKELPARAM(5, 5));
+                SendMessageW(control, key ? WM_KEYUP : WM_LBUTTONUP, key ? VK_SPACE : 0, key ? 0 : MAKELPARAM(5, 5));
+                EXPECT_EQ(skin::attachedWindowCount(), wholeForm ? 0 : attached - 1);
+                EXPECT_TRUE(pumpBounded()); // the fade's timer messages went with the window
+                EXPECT_EQ(skin::stopSkinEngine(form->hwnd()), wholeForm ? 0 : 1) << "the rest comes off whole";
+                EXPECT_EQ(skin::attachedWindowCount(), 0);
+                EXPECT_FALSE(skin::skinInitialised());
+            }
 }

@@ -1,6 +1,6 @@
-// What the reliability tests share: the superclasses of the kinds known to
-// the skin only by another class name, the windows of this thread, taking
-// the skin off all of them, and a bounded message pump.
+// What the reliability tests share: the skin's own headers, the object
+// counts, real windows, counts asked for in the environment and a bounded
+// message pump.
 #pragma once
 
 #include "skin/core/engine.h"
@@ -13,21 +13,26 @@
 
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
-#include <vector>
+#include <cstdlib>
 
 namespace qmtest {
 
-// Registers a drive list (a combo box), a data list and a grid (list boxes).
-void registerSuperclasses();
-// `root` and every window below it; with no root, every window of this
-// thread, top-level ones and all their descendants.
-std::vector<HWND> windowTree(HWND root = nullptr);
-// Detaches every window of this thread that is still attached, whoever
-// attached it.
-void detachEverything();
+// The number (decimal or 0x hexadecimal) in the environment variable `name`, or `fallback`.
+inline unsigned long long envNumber(const char* name, unsigned long long fallback)
+{
+    const char* asked = std::getenv(name);
+    return asked && *asked ? std::strtoull(asked, nullptr, 0) : fallback;
+}
+
 // Dispatches queued messages, at most `limit`; true if the queue emptied.
-bool pumpBounded(int limit = 10000);
+inline bool pumpBounded(int limit = 10000)
+{
+    MSG msg;
+    for (int i = 0; i < limit && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+}
 
 } // namespace qmtest
