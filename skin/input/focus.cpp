@@ -21,6 +21,10 @@ LRESULT onFocusChange(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPA
     const std::wstring name = lowerClassName(hwnd);
     if (isPushButton(name)) {
         renderButtonFaces(hwnd);
+        // A button still waiting for its paint has nothing on screen to fade
+        // from (a window just shown): its paint shows the new face whole.
+        if (GetUpdateRect(hwnd, nullptr, FALSE))
+            return result;
         setAlpha(hwnd, 0);
         startFadeTimer(hwnd);
     } else if (isOptionButton(name)) {

@@ -223,4 +223,11 @@ TEST(Input, HitAreasReleasesAndFocus)
     const Dib unfocused = hotFace();
     SetFocus(f.push);
     EXPECT_GT(countDifferences(hotFace(), unfocused), 40) << "the focus box is on the hot surface";
+    // A button waiting for its paint (a window just shown) has nothing on
+    // screen to fade from: no fade over it, the paint shows the face whole.
+    SetFocus(f.label);
+    skin::stopFadeTimer(f.push);
+    InvalidateRect(f.push, nullptr, FALSE);
+    SetFocus(f.push);
+    EXPECT_EQ(GetPropW(f.push, skin::prop::kTimerId), nullptr);
 }
