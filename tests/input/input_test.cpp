@@ -12,6 +12,7 @@
 #include "skin/images/gdi.h"
 #include "skin/input/fade.h"
 #include "skin/input/mouse.h"
+#include "support/gdi_count.h"
 #include "support/pixels.h"
 
 #include <commctrl.h>
@@ -230,4 +231,44 @@ TEST(Input, HitAreasReleasesAndFocus)
     InvalidateRect(f.push, nullptr, FALSE);
     SetFocus(f.push);
     EXPECT_EQ(GetPropW(f.push, skin::prop::kTimerId), nullptr);
+}
+
+TEST(Input, ResizesMovesAndOwnedWindows)
+{
+    InputForm f;
+    // A resized push button keeps its contexts, with faces and shape at the new size, and frees the old bitmaps.
+    skin::setState(f.push, skin::VisualState::hot);
+    const HDC hot = skin::stateSurface(f.push, 1);
+    const int objects = liveGdiObjects();
+    SetWindowPos(f.push, nullptr, 0, 0, 140, 31, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(liveGdiObjects(), objects);
+    EXPECT_EQ(skin::stateSurface(f.push, 1), hot);
+    const Dib face = captureDc(hot, 0, 0, 141, 32);
+    EXPECT_EQ(face.pixel(139, 30), face.pixel(0, 30)) << "mirror-symmetric corners";
+    EXPECT_NE(face.pixel(139, 30), kSentinel);
+    EXPECT_EQ(face.pixel(140, 31), kSentinel) << "no larger than the button";
+    EXPECT_EQ(skin::getState(f.push), skin::VisualState::hot);
+    skin::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+    GetWindowRgn(f.push, region.get());
+    EXPECT_TRUE(PtInRegion(region.get(), 139, 15) && !PtInRegion(region.get(), 139, 30) && PtInRegion(region.get(), 70, 30));
+    // A moved combo box returns to normal.
+    skin::setState(f.comboList, skin::VisualState::hot);
+    SetWindowPos(f.comboList, nullptr, 131, 11, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(skin::getState(f.comboList), skin::VisualState::normal);
+    // An owned popup taking the activation is attached (not as a container); a stranger is not.
+    registerPlainClass(L"QmOwned");
+    const int count = skin::attachedWindowCount();
+    HWND owned = CreateWindowExW(0, L"QmOwned", L"owned", WS_POPUP | WS_VISIBLE, 60, 60, 100, 60, f.form.get(), nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    HWND button = makeChild(owned, L"Button", L"OK", BS_PUSHBUTTON, 5, 5, 75, 25);
+    HWND stranger = CreateWindowExW(0, L"QmOwned", L"stranger", WS_POPUP | WS_VISIBLE, 300, 60, 100, 60, nullptr,
+                                    nullptr, GetModuleHandleW(nullptr), nullptr);
+    pumpMessages();
+    SendMessageW(f.form.get(), WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(stranger));
+    EXPECT_NE(skin::getProp(owned, skin::prop::kProcAddr), 0);
+    EXPECT_EQ(skin::getProp(button, skin::prop::kProcAddr) | skin::getProp(stranger, skin::prop::kProcAddr), 0);
+    EXPECT_EQ(skin::attachedWindowCount(), count + 1);
+    DestroyWindow(owned);
+    DestroyWindow(stranger);
+    EXPECT_EQ(skin::attachedWindowCount(), count);
 }

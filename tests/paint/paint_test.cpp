@@ -5,10 +5,13 @@
 // 120, 144 and 192 DPI, and Form1 and the gallery started at 144 DPI.
 #include "skin/core/properties.h"
 #include "skin/images/skin_images.h"
+#include "skin/images/gdi.h"
 #include "skin/paint/check_option.h"
 #include "skin/paint/client_paint.h"
 #include "skin/paint/combo_button.h"
+#include "skin/paint/header.h"
 #include "skin/paint/nonclient_paint.h"
+#include "support/gdi_count.h"
 #include "support/pixels.h"
 #include "support/windows.h"
 
@@ -17,6 +20,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <list>
 #include <optional>
 
@@ -324,6 +328,43 @@ TEST_F(Painters, Form1AndTheGalleryAt144DpiInProgramsOfTheirOwn)
         PostMessageW(window, WM_CLOSE, 0, 0);
         EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), DWORD(WAIT_OBJECT_0));
         CloseHandle(process.hThread), CloseHandle(process.hProcess);
+    }
+}
+
+// Every painter gives back the context it drew on as it found it (objects,
+// background mode, text colour) and keeps no object it made, called directly
+// or through the paint handlers.
+TEST_F(Painters, LeaveContextsAsFoundAndKeepNothing)
+{
+    HWND combo = child(L"ComboBox", CBS_DROPDOWN, 10, 40, 100, 200);
+    HWND listCombo = child(L"ComboBox", CBS_DROPDOWNLIST, 120, 40, 100, 200);
+    HWND check = child(kCheckClass, BS_AUTOCHECKBOX, 10, 70, 120, 17, 0, L"Check");
+    HWND option = child(kOptionClass, BS_AUTORADIOBUTTON, 140, 70, 120, 17, 0, L"Option");
+    HWND progress = child(kProgressClass, WS_BORDER, 10, 100, 200, 16);
+    HWND list = child(L"ListBox", WS_VSCROLL, 10, 130, 120, 60, WS_EX_CLIENTEDGE);
+    HWND head = child(WC_HEADERW, HDS_HORZ, 10, 200, 200, 20);
+    HDITEMW item{HDI_WIDTH, 80};
+    SendMessageW(head, HDM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    SendMessageW(progress, PBM_SETPOS, 50, 0);
+    const auto handlers = [](HWND hwnd) { return [hwnd](HDC) { skinPaint(hwnd), skinPaint(hwnd, WM_NCPAINT); }; };
+    const std::function<void(HDC)> painters[] = {
+        [&](HDC dc) { VisualState s = hot; skin::paintComboButton(listCombo, dc, s, true); },
+        [&](HDC dc) { skin::paintHeaderItem(head, dc, 0, pressed); },
+        [&](HDC) { skin::paintCheckBox(check, hot, true); }, [&](HDC) { skin::paintOptionButton(option, pressed, true); },
+        handlers(combo), handlers(listCombo), handlers(check), handlers(progress), handlers(list), handlers(head)};
+    for (const auto& paint : painters) {
+        Dib dib(320, 40);
+        skin::UniqueBrush brush(CreateSolidBrush(RGB(1, 2, 3)));
+        skin::SelectGuard selected(dib.dc(), brush.get()), font(dib.dc(), GetStockObject(SYSTEM_FIXED_FONT));
+        SetBkMode(dib.dc(), OPAQUE);
+        SetTextColor(dib.dc(), RGB(9, 8, 7));
+        paint(dib.dc());
+        const int objects = liveGdiObjects();
+        paint(dib.dc());
+        EXPECT_EQ(liveGdiObjects(), objects);
+        EXPECT_EQ(GetCurrentObject(dib.dc(), OBJ_BRUSH), brush.get());
+        EXPECT_EQ(GetCurrentObject(dib.dc(), OBJ_FONT), GetStockObject(SYSTEM_FIXED_FONT));
+        EXPECT_EQ(std::pair(GetBkMode(dib.dc()), GetTextColor(dib.dc())), std::pair(OPAQUE, RGB(9, 8, 7)));
     }
 }
 
