@@ -101,6 +101,15 @@ TEST(Engine, RoutingPassesWholeMessagesAndResultsOn)
         EXPECT_EQ(SendMessageW(recorder, WM_APP, wParam, lParam), static_cast<LRESULT>(wParam) ^ lParam);
         EXPECT_EQ(g_seen, (std::vector{std::pair(wParam, lParam)}));
     }
+    // The dialog an idle or list-colour message names is attached with everything below it.
+    for (UINT msg : {UINT(WM_ENTERIDLE), UINT(WM_CTLCOLORLISTBOX)}) {
+        UniqueWindow dialog(CreateWindowExW(0, L"#32770", L"", WS_POPUP, 0, 0, 100, 60, nullptr, nullptr, nullptr, nullptr));
+        HWND ok = makeChild(dialog.get(), L"Button", L"OK", BS_PUSHBUTTON, 5, 5, 60, 25);
+        const int count = skin::attachedWindowCount();
+        SendMessageW(recorder, msg, 0, reinterpret_cast<LPARAM>(dialog.get()));
+        EXPECT_NE(skin::savedProcOf(ok), nullptr);
+        EXPECT_EQ(skin::attachedWindowCount(), count + 2);
+    }
     skin::stopSkinEngine(form.get());
 }
 
