@@ -2,6 +2,7 @@
 
 #include "app/actions.h"
 #include "app/menu_policy.h"
+#include "win32/handles.h"
 
 #include <windows.h>
 
@@ -14,8 +15,6 @@ namespace quillmend {
 
 namespace {
 
-struct CloseKernelHandle { void operator()(HANDLE h) const noexcept { CloseHandle(h); } };
-using UniqueHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, CloseKernelHandle>;
 
 constexpr std::wstring_view kUsage =
     L"Usage: quillmend /enable | /disable | /status | /restart-shell | /?  "
@@ -99,7 +98,7 @@ void writeLine(std::wstring_view line)
 {
     const std::wstring text = std::wstring(line) + L"\r\n";
     HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
-    UniqueHandle console;
+    win32::UniqueHandle console;
     if (!out || out == INVALID_HANDLE_VALUE) {
         // Started from a console without redirection: a windowed program has
         // no output of its own, so it writes into its parent's console.

@@ -1,18 +1,12 @@
 #include "app/launcher.h"
 
 #include "app/registry_script.h"
+#include "win32/handles.h"
 
 #include <memory>
 #include <type_traits>
 
 namespace quillmend {
-
-namespace {
-
-struct CloseKernelHandle { void operator()(HANDLE h) const noexcept { CloseHandle(h); } };
-using UniqueHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, CloseKernelHandle>;
-
-} // namespace
 
 LaunchResult ProcessLauncher::launch(const std::wstring& commandLine, WindowMode mode,
                                      std::optional<DWORD> waitMilliseconds)
@@ -29,8 +23,8 @@ LaunchResult ProcessLauncher::launch(const std::wstring& commandLine, WindowMode
     const std::wstring directory = systemDirectory();
     if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(), &startup, &info))
         return LaunchResult::notStarted;
-    UniqueHandle process(info.hProcess);
-    UniqueHandle thread(info.hThread);
+    win32::UniqueHandle process(info.hProcess);
+    win32::UniqueHandle thread(info.hThread);
     if (!waitMilliseconds)
         return LaunchResult::started;
     return WaitForSingleObject(process.get(), *waitMilliseconds) == WAIT_OBJECT_0 ? LaunchResult::finished

@@ -1,6 +1,7 @@
 #include "app/menu_policy.h"
 
 #include "app/registry_script.h"
+#include "win32/handles.h"
 
 #include <memory>
 #include <type_traits>
@@ -9,22 +10,18 @@ namespace quillmend {
 
 namespace {
 
-struct CloseKey { void operator()(HKEY h) const noexcept { RegCloseKey(h); } };
-using UniqueKey = std::unique_ptr<std::remove_pointer_t<HKEY>, CloseKey>;
-struct CloseKernelHandle { void operator()(HANDLE h) const noexcept { CloseHandle(h); } };
-using UniqueHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, CloseKernelHandle>;
 
 constexpr UINT kBroadcastWindowTimeout = 1000; // milliseconds for one window
 constexpr DWORD kBroadcastBound = 3000;        // milliseconds for them all
 
 // The policy key opened for setting values, created if it is missing.
-UniqueKey openPolicyForWriting() noexcept
+win32::UniqueKey openPolicyForWriting() noexcept
 {
     HKEY raw = nullptr;
     if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kPolicyKey, 0, nullptr, 0, KEY_SET_VALUE | KEY_WOW64_64KEY, nullptr, &raw,
                         nullptr) != ERROR_SUCCESS)
         return nullptr;
-    return UniqueKey(raw);
+    return win32::UniqueKey(raw);
 }
 
 DWORD WINAPI broadcastThread(void*)
@@ -53,7 +50,7 @@ bool registryEditorDisabled() noexcept
 
 bool writeMachinePolicy(DWORD value) noexcept
 {
-    const UniqueKey key = openPolicyForWriting();
+    const win32::UniqueKey key = openPolicyForWriting();
     return key
         && RegSetValueExW(key.get(), kPolicyValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value))
                == ERROR_SUCCESS;
@@ -70,7 +67,7 @@ void broadcastPolicyChange() noexcept
     // a thread of its own and the caller stops waiting after the bound. Our
     // own windows get the message too: their sent messages are handled while
     // waiting, or the broadcast would wait on us.
-    const UniqueHandle thread(CreateThread(nullptr, 0, broadcastThread, nullptr, 0, nullptr));
+    const win32::UniqueHandle thread(CreateThread(nullptr, 0, broadcastThread, nullptr, 0, nullptr));
     if (!thread)
         return;
     HANDLE handle = thread.get();

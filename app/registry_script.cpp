@@ -1,18 +1,11 @@
 #include "app/registry_script.h"
 
+#include "win32/handles.h"
+
 #include <memory>
 #include <type_traits>
 
 namespace quillmend {
-
-namespace {
-
-struct CloseKernelHandle { void operator()(HANDLE h) const noexcept { CloseHandle(h); } };
-using UniqueFile = std::unique_ptr<std::remove_pointer_t<HANDLE>, CloseKernelHandle>;
-struct CloseKey { void operator()(HKEY h) const noexcept { RegCloseKey(h); } };
-using UniqueKey = std::unique_ptr<std::remove_pointer_t<HKEY>, CloseKey>;
-
-} // namespace
 
 std::span<const std::byte> customResource(int id) noexcept
 {
@@ -34,7 +27,7 @@ bool writeFreshFile(const std::wstring& path, std::span<const std::byte> bytes) 
     // Nothing that was lying at this path may be used in place of our bytes:
     // remove it, then insist on creating the file anew.
     DeleteFileW(path.c_str());
-    UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    win32::UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) {
         (void)file.release();
         return false;
@@ -83,7 +76,7 @@ std::optional<DWORD> readDword(HKEY root, const wchar_t* key, const wchar_t* nam
     HKEY raw = nullptr;
     if (RegOpenKeyExW(root, key, 0, KEY_QUERY_VALUE | KEY_WOW64_64KEY, &raw) != ERROR_SUCCESS)
         return std::nullopt;
-    UniqueKey opened(raw);
+    win32::UniqueKey opened(raw);
     DWORD type = 0;
     DWORD value = 0;
     DWORD size = sizeof(value);

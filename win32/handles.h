@@ -12,6 +12,8 @@ namespace win32 {
 
 struct DeleteGdiObject { void operator()(void* h) const noexcept { DeleteObject(static_cast<HGDIOBJ>(h)); } };
 struct DeleteDc        { void operator()(HDC h) const noexcept { DeleteDC(h); } };
+struct CloseKernelHandle { void operator()(HANDLE h) const noexcept { CloseHandle(h); } };
+struct CloseKey        { void operator()(HKEY h) const noexcept { RegCloseKey(h); } };
 
 template <class H, class D> using Unique = std::unique_ptr<std::remove_pointer_t<H>, D>;
 using UniqueBitmap  = Unique<HBITMAP, DeleteGdiObject>;
@@ -20,6 +22,8 @@ using UniqueFont    = Unique<HFONT, DeleteGdiObject>;
 using UniqueRegion  = Unique<HRGN, DeleteGdiObject>;
 using UniquePalette = Unique<HPALETTE, DeleteGdiObject>;
 using UniqueDc      = Unique<HDC, DeleteDc>;
+using UniqueHandle  = Unique<HANDLE, CloseKernelHandle>; // a process, thread or file
+using UniqueKey     = Unique<HKEY, CloseKey>;
 
 // Selects an object into a device context and puts the previous one back.
 // Owns nothing: declare it after the object it selects so it is undone first.
