@@ -3,12 +3,7 @@
 # each figure beside an unskinned baseline measured in the same run. Prints a
 # markdown table; extra arguments go to the program (--startup-runs N).
 set -euo pipefail
-cd "$(dirname "${BASH_SOURCE[0]}")/.."
-scripts/deps.sh
-source scripts/env.sh
-
-cmake --preset mingw -B "$QM_BUILD" >/dev/null
-scripts/prefix.sh
+source "$(dirname "${BASH_SOURCE[0]}")/prepare.sh"
 cmake --build "$QM_BUILD" --target quillmend-bench
 wineserver -k 2>/dev/null || true
 # One persistent wineserver for the whole run, so the child processes of the

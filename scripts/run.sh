@@ -3,18 +3,13 @@
 # is one; otherwise under Xvfb, where it saves a screenshot and closes it.
 # "scripts/run.sh gallery" opens the skin gallery instead.
 set -euo pipefail
-cd "$(dirname "${BASH_SOURCE[0]}")/.."
-scripts/deps.sh
-source scripts/env.sh
-
 case "${1:-main}" in
   main)    program=app/quillmend.exe;       title="Quillmend";    shot=quillmend ;;
   gallery) program=gallery/skin-gallery.exe; title="Skin Gallery"; shot=skin-gallery ;;
   *) echo "usage: scripts/run.sh [main|gallery]" >&2; exit 2 ;;
 esac
 
-cmake --preset mingw -B "$QM_BUILD" >/dev/null
-scripts/prefix.sh
+source "$(dirname "${BASH_SOURCE[0]}")/prepare.sh"
 cmake --build "$QM_BUILD" --target "$(basename "$program" .exe)" snap
 
 if [[ -n "${DISPLAY:-}" ]]; then

@@ -4,12 +4,7 @@
 # messages, through the same test program CI runs with shorter counts.
 # Usage: scripts/soak.sh [seed]   (the fuzzer's seed; a fixed one by default)
 set -euo pipefail
-cd "$(dirname "${BASH_SOURCE[0]}")/.."
-scripts/deps.sh
-source scripts/env.sh
-
-cmake --preset mingw -B "$QM_BUILD" >/dev/null
-scripts/prefix.sh
+source "$(dirname "${BASH_SOURCE[0]}")/prepare.sh"
 cmake --build "$QM_BUILD" --target test_skin
 export QM_SOAK_CYCLES=10000 QM_ATTACH_CYCLES=1000 QM_FUZZ_MESSAGES=200000
 [[ $# -gt 0 ]] && export QM_FUZZ_SEED=$1
