@@ -7,14 +7,11 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <memory>
 #include <optional>
-#include <type_traits>
 
 namespace quillmend {
 
 namespace {
-
 
 constexpr std::wstring_view kUsage =
     L"Usage: quillmend /enable | /disable | /status | /restart-shell | /?  "

@@ -3,9 +3,6 @@
 #include "app/registry_script.h"
 #include "win32/handles.h"
 
-#include <memory>
-#include <type_traits>
-
 namespace quillmend {
 
 LaunchResult ProcessLauncher::launch(const std::wstring& commandLine, WindowMode mode,

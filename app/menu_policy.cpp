@@ -3,13 +3,9 @@
 #include "app/registry_script.h"
 #include "win32/handles.h"
 
-#include <memory>
-#include <type_traits>
-
 namespace quillmend {
 
 namespace {
-
 
 constexpr UINT kBroadcastWindowTimeout = 1000; // milliseconds for one window
 constexpr DWORD kBroadcastBound = 3000;        // milliseconds for them all

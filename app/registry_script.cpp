@@ -2,9 +2,6 @@
 
 #include "win32/handles.h"
 
-#include <memory>
-#include <type_traits>
-
 namespace quillmend {
 
 std::span<const std::byte> customResource(int id) noexcept
