@@ -191,6 +191,17 @@ std::wstring savePng(const Dib& dib, const std::wstring& name, int scale)
     return writePng(dib, path, scale) ? path : std::wstring();
 }
 
+namespace {
+
+std::string hex(COLORREF colour)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08lX", static_cast<unsigned long>(colour));
+    return text;
+}
+
+} // namespace
+
 ::testing::AssertionResult matchesGolden(const Dib& actual, const std::wstring& name)
 {
     const std::wstring path = std::wstring(QM_GOLDEN_DIR) + L"/" + name + L".png";
@@ -218,19 +229,6 @@ std::wstring savePng(const Dib& dib, const std::wstring& name, int scale)
         if (const int x = i % actual.width(), y = i / actual.width(); actual.pixel(x, y) != golden.pixel(x, y))
             return failure << count << " pixels differ, the first at (" << x << ", " << y << "): "
                            << hex(actual.pixel(x, y)) << " instead of " << hex(golden.pixel(x, y));
-}
-
-bool colourNear(COLORREF a, COLORREF b, int tolerance) noexcept
-{
-    return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance
-        && std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
-}
-
-std::string hex(COLORREF colour)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08lX", static_cast<unsigned long>(colour));
-    return text;
 }
 
 } // namespace qmtest

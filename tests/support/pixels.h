@@ -67,8 +67,4 @@ bool writePng(const Dib& dib, const std::wstring& path, int scale = 1);
 // message names the first differing pixel. With QM_UPDATE_GOLDEN=1 the golden is rewritten instead.
 ::testing::AssertionResult matchesGolden(const Dib& actual, const std::wstring& name);
 
-// Every channel within `tolerance` units.
-bool colourNear(COLORREF a, COLORREF b, int tolerance) noexcept;
-std::string hex(COLORREF colour);
-
 } // namespace qmtest
