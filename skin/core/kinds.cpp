@@ -1,5 +1,7 @@
 #include "skin/core/kinds.h"
 
+#include "skin/core/properties.h"
+
 #include <algorithm>
 #include <array>
 
@@ -64,6 +66,35 @@ ControlKind kindOf(std::wstring_view lowerName) noexcept
         if (named(row.kind, lowerName))
             return row.kind;
     return isGrid(lowerName) ? ControlKind::grid : ControlKind::other;
+}
+
+ControlKind buttonKind(LONG_PTR style) noexcept
+{
+    switch (style & BS_TYPEMASK) {
+    case BS_PUSHBUTTON:
+    case BS_DEFPUSHBUTTON:
+    case BS_USERBUTTON:
+        return ControlKind::pushButton;
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_3STATE:
+    case BS_AUTO3STATE:
+        return ControlKind::checkBox;
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+        return ControlKind::optionButton;
+    default:
+        return ControlKind::other;
+    }
+}
+
+ControlKind windowKind(HWND hwnd)
+{
+    const std::wstring name = lowerClassName(hwnd);
+    if (name != L"button")
+        return kindOf(name);
+    const LONG_PTR saved = getProp(hwnd, prop::kOldStyle);
+    return buttonKind(saved ? saved : GetWindowLongPtrW(hwnd, GWL_STYLE));
 }
 
 bool isContainer(std::wstring_view n) noexcept { return named(ControlKind::container, n); }

@@ -5,6 +5,7 @@
 #include "skin/images/rect.h"
 #include "skin/images/skin_images.h"
 #include "skin/images/surface.h"
+#include "skin/paint/button_face_content.h"
 
 #include <optional>
 
@@ -33,17 +34,21 @@ void renderButtonFaces(HWND hwnd) noexcept
 
 void renderButtonFaces(HWND hwnd, const HDC (&surfaces)[4]) noexcept
 {
+    renderButtonFacesAtDpi(hwnd, surfaces, windowDpi(hwnd));
+}
+
+void renderButtonFacesAtDpi(HWND hwnd, const HDC (&surfaces)[4], int dpi) noexcept
+{
     WindowBounds bounds;
     getWindowBounds(hwnd, bounds);
     const int w = bounds.width;
     const int h = bounds.height;
-    const std::wstring caption = getWindowCaption(hwnd);
     const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
     const bool focused = GetFocus() == hwnd;
-    const int dpi = windowDpi(hwnd);
     const int margin = scaleToDpi(kTileMargin, dpi);
     const int inset = scaleToDpi(kCaptionInset, dpi);
     HDC image = buttonFaceImageAt(dpi);
+    const FaceContent content(hwnd, dpi);
 
     for (int n = 0; n < 4; ++n) {
         HDC surface = surfaces[n];
@@ -56,7 +61,7 @@ void renderButtonFaces(HWND hwnd, const HDC (&surfaces)[4]) noexcept
         drawImagePart(surface, 0, 0, w, h, image, tile.x, tile.y, tile.width, tile.height,
                       margin, margin, margin, margin);
         SetTextColor(surface, n == static_cast<int>(VisualState::disabled) ? kDisabledCaptionColour : kCaptionColour);
-        drawTextInBox(surface, caption, inset, inset, w - 2 * inset, h - 2 * inset, kCaptionFormat);
+        content.draw(surface, RECT{inset, inset, w - inset, h - inset});
         if (focused)
             drawFocusBox(surface, inset, inset, w - 2 * inset, h - 2 * inset);
     }

@@ -103,8 +103,7 @@ LRESULT paintGrid(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
 
 LRESULT onPaint(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
-    const std::wstring name = lowerClassName(hwnd);
-    switch (kindOf(name)) {
+    switch (windowKind(hwnd)) {
     case ControlKind::pushButton:
         return paintPushButton(savedProc, hwnd, msg, wParam, lParam);
     case ControlKind::comboBox:

@@ -23,7 +23,7 @@ inline std::set<std::wstring> skinProperties(HWND hwnd)
 {
     static const std::set<std::wstring> skinNames = {
         L"PROCADDR", L"OLDSTATE", L"OLDSTYLE", L"MOUSEFLAG", L"TIMERID", L"ALPHALEVEL", L"HDINDEX", L"HMINDEX",
-        L"HDC0", L"HDC1", L"HDC2", L"HDC3", L"BMP0", L"BMP1", L"BMP2", L"BMP3"};
+        L"SHIELD", L"HDC0", L"HDC1", L"HDC2", L"HDC3", L"BMP0", L"BMP1", L"BMP2", L"BMP3"};
     std::set<std::wstring> found;
     EnumPropsExW(hwnd, [](HWND, LPWSTR name, HANDLE, ULONG_PTR list) -> BOOL {
         wchar_t text[64]{};
@@ -52,9 +52,9 @@ struct SkinnedForm {
     HWND f = form.get();
     HWND push = makeChild(f, L"Button", L"Push", BS_PUSHBUTTON, 10, 10, 75, 25);
     HWND defPush = makeChild(f, L"Button", L"Default", BS_DEFPUSHBUTTON, 10, 40, 75, 25);
-    HWND autoRadio = makeChild(f, L"Button", L"Radio", BS_AUTORADIOBUTTON, 10, 70, 75, 20); // owner-draw too
-    HWND check = makeChild(f, L"Button", L"Check", BS_AUTOCHECKBOX, 10, 95, 75, 20);      // keeps its own look
-    HWND group = makeChild(f, L"Button", L"Group", BS_GROUPBOX, 100, 10, 120, 80);        // keeps its own look
+    HWND autoRadio = makeChild(f, L"Button", L"Radio", BS_AUTORADIOBUTTON, 10, 70, 75, 20); // a skinned option button
+    HWND check = makeChild(f, L"Button", L"Check", BS_AUTOCHECKBOX, 10, 95, 75, 20);      // a skinned check box
+    HWND group = makeChild(f, L"Button", L"Group", BS_GROUPBOX, 100, 10, 120, 80);        // left to the system
     HWND disabled = makeChild(f, L"Button", L"Off", BS_PUSHBUTTON | WS_DISABLED, 10, 120, 75, 25);
     HWND label = makeChild(f, L"Static", L"Label", 0, 100, 100, 60, 16); // an unlisted kind
     HWND combo = makeChild(f, L"ComboBox", L"", CBS_DROPDOWNLIST | WS_VSCROLL, 230, 10, 100, 120);
