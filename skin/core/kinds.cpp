@@ -70,6 +70,8 @@ ControlKind kindOf(std::wstring_view lowerName) noexcept
 
 ControlKind buttonKind(LONG_PTR style) noexcept
 {
+    // A push-like check box or radio button looks like a push button: the system draws it.
+    const bool pushLike = (style & BS_PUSHLIKE) != 0;
     switch (style & BS_TYPEMASK) {
     case BS_PUSHBUTTON:
     case BS_DEFPUSHBUTTON:
@@ -79,10 +81,10 @@ ControlKind buttonKind(LONG_PTR style) noexcept
     case BS_AUTOCHECKBOX:
     case BS_3STATE:
     case BS_AUTO3STATE:
-        return ControlKind::checkBox;
+        return pushLike ? ControlKind::other : ControlKind::checkBox;
     case BS_RADIOBUTTON:
     case BS_AUTORADIOBUTTON:
-        return ControlKind::optionButton;
+        return pushLike ? ControlKind::other : ControlKind::optionButton;
     default:
         return ControlKind::other;
     }

@@ -19,25 +19,8 @@ constexpr int kTileMargin = 3;
 constexpr int kCaptionInset = 2;
 constexpr COLORREF kCaptionColour = 0x00000000;
 
-} // namespace
-
-bool keepsOwnButtonLook(HWND hwnd) noexcept
-{
-    return (getProp(hwnd, prop::kOldStyle) & (0x2 | 0x4)) != 0;
-}
-
-void renderButtonFaces(HWND hwnd) noexcept
-{
-    const HDC surfaces[4] = {stateSurface(hwnd, 0), stateSurface(hwnd, 1), stateSurface(hwnd, 2), stateSurface(hwnd, 3)};
-    renderButtonFaces(hwnd, surfaces);
-}
-
-void renderButtonFaces(HWND hwnd, const HDC (&surfaces)[4]) noexcept
-{
-    renderButtonFacesAtDpi(hwnd, surfaces, windowDpi(hwnd));
-}
-
-void renderButtonFacesAtDpi(HWND hwnd, const HDC (&surfaces)[4], int dpi) noexcept
+// Face, content and (while focused) the focus box into the four surfaces.
+void drawFaces(HWND hwnd, const HDC (&surfaces)[4], int dpi) noexcept
 {
     WindowBounds bounds;
     getWindowBounds(hwnd, bounds);
@@ -65,6 +48,29 @@ void renderButtonFacesAtDpi(HWND hwnd, const HDC (&surfaces)[4], int dpi) noexce
         if (focused)
             drawFocusBox(surface, inset, inset, w - 2 * inset, h - 2 * inset);
     }
+}
+
+} // namespace
+
+bool keepsOwnButtonLook(HWND hwnd) noexcept
+{
+    return (getProp(hwnd, prop::kOldStyle) & (0x2 | 0x4)) != 0;
+}
+
+void renderButtonFaces(HWND hwnd) noexcept
+{
+    renderButtonFacesAtDpi(hwnd, windowDpi(hwnd));
+}
+
+void renderButtonFacesAtDpi(HWND hwnd, int dpi) noexcept
+{
+    const HDC surfaces[4] = {stateSurface(hwnd, 0), stateSurface(hwnd, 1), stateSurface(hwnd, 2), stateSurface(hwnd, 3)};
+    drawFaces(hwnd, surfaces, dpi);
+}
+
+void renderButtonFaces(HWND hwnd, const HDC (&surfaces)[4]) noexcept
+{
+    drawFaces(hwnd, surfaces, windowDpi(hwnd));
 }
 
 int blendButtonFace(HWND hwnd, HDC dc) noexcept

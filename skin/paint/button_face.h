@@ -15,8 +15,8 @@ inline constexpr UINT kCaptionFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | 
 void renderButtonFaces(HWND hwnd) noexcept;
 // The same into the four surfaces given, as attach has them at hand.
 void renderButtonFaces(HWND hwnd, const HDC (&surfaces)[4]) noexcept;
-// The same at the DPI given instead of the window's own.
-void renderButtonFacesAtDpi(HWND hwnd, const HDC (&surfaces)[4], int dpi) noexcept;
+// The window's own surfaces drawn at the DPI given instead of the window's.
+void renderButtonFacesAtDpi(HWND hwnd, int dpi) noexcept;
 // Blends surface OLDSTATE at ALPHALEVEL onto dc, or onto the window's own
 // whole-window context when dc is 0. A disabled window shows surface 3.
 int blendButtonFace(HWND hwnd, HDC dc) noexcept;
