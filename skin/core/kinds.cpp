@@ -95,8 +95,13 @@ ControlKind windowKind(HWND hwnd)
     const std::wstring name = lowerClassName(hwnd);
     if (name != L"button")
         return kindOf(name);
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    if ((style & BS_TYPEMASK) != BS_OWNERDRAW)
+        return buttonKind(style);
+    // Only an owner-draw button can be a push button the skin turned so; the
+    // property is asked for then alone, as it costs a trip to the server.
     const LONG_PTR saved = getProp(hwnd, prop::kOldStyle);
-    return buttonKind(saved ? saved : GetWindowLongPtrW(hwnd, GWL_STYLE));
+    return saved ? buttonKind(saved) : ControlKind::other;
 }
 
 bool isContainer(std::wstring_view n) noexcept { return named(ControlKind::container, n); }

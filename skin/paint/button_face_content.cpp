@@ -109,12 +109,15 @@ void drawCaption(HDC dc, const std::wstring& caption, LONG_PTR style, RECT box, 
 } // namespace
 
 FaceContent::FaceContent(HWND hwnd, int dpi)
-    : m_caption(getWindowCaption(hwnd)), m_style(getProp(hwnd, prop::kOldStyle)), m_gap(scaleToDpi(kImageGap, dpi))
+    : m_caption(getWindowCaption(hwnd)), m_style(GetWindowLongPtrW(hwnd, GWL_STYLE)), m_gap(scaleToDpi(kImageGap, dpi))
 {
-    // Attach draws the first faces before it saves the style it changes.
-    if (!m_style)
-        m_style = GetWindowLongPtrW(hwnd, GWL_STYLE);
-    if (getProp(hwnd, prop::kShield)) {
+    // Attach draws the first faces before it makes the button owner-draw;
+    // after that its own style is the one attach saved, and only then can it
+    // have been given a shield.
+    const bool ownerDrawn = (m_style & BS_TYPEMASK) == BS_OWNERDRAW;
+    if (ownerDrawn)
+        m_style = getProp(hwnd, prop::kOldStyle);
+    if (ownerDrawn && getProp(hwnd, prop::kShield)) {
         m_shield = loadShield(dpi, m_ownsShield);
         m_image = m_shield;
         m_imageIsIcon = true;
