@@ -22,20 +22,12 @@ UpperLayers g_layers;
 
 constexpr LONG_PTR kButtonTypeMask = BS_TYPEMASK;
 
-// Button types that are not push buttons (check boxes, radio buttons, group
-// boxes, ...) have bit 0x2 or 0x4 set and keep their own look.
-bool isPushButtonType(LONG_PTR style) noexcept
-{
-    return (style & (0x2 | 0x4)) == 0;
-}
-
 void attachPushButton(HWND hwnd) noexcept
 {
     createButtonSurfaces(hwnd);
     const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
     // No redraw here: attach repaints the whole window once it is subclassed.
-    if (isPushButtonType(style))
-        SendMessageW(hwnd, BM_SETSTYLE, BS_OWNERDRAW, FALSE);
+    SendMessageW(hwnd, BM_SETSTYLE, BS_OWNERDRAW, FALSE);
     setProp(hwnd, prop::kOldStyle, style);
     setProp(hwnd, prop::kMouseFlag, 0);
     setProp(hwnd, prop::kTimerId, 0);

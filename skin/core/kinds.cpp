@@ -93,7 +93,7 @@ ControlKind buttonKind(LONG_PTR style) noexcept
 ControlKind windowKind(HWND hwnd)
 {
     const std::wstring name = lowerClassName(hwnd);
-    if (name != L"button")
+    if (!isPushButton(name))
         return kindOf(name);
     const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
     if ((style & BS_TYPEMASK) != BS_OWNERDRAW)

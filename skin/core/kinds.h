@@ -24,9 +24,10 @@ std::wstring lowerClassName(HWND hwnd);
 // apart here; isComboKind covers both.
 ControlKind kindOf(std::wstring_view lowerName) noexcept;
 
-// The kind of a window as the handlers treat it. A standard "Button" is a
-// push button, check box or option button by its button type: the type saved
-// at attach when the skin made the button owner-draw, its own otherwise.
+// The kind of a window as the handlers treat it. A window of a push button
+// class (the standard "Button" among them) is a push button, check box or
+// option button by its button type: the type saved at attach when the skin
+// made the button owner-draw, its own otherwise.
 // Group boxes and the buttons that draw themselves differently (owner-draw,
 // split buttons, command links) are `other`: the skin leaves them alone.
 ControlKind windowKind(HWND hwnd);

@@ -1,5 +1,6 @@
 #include "skin/input/button_messages.h"
 
+#include "skin/core/engine.h"
 #include "skin/core/handler.h"
 #include "skin/core/kinds.h"
 #include "skin/core/properties.h"
@@ -38,10 +39,19 @@ LRESULT onGetDlgCode(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPAR
 LRESULT onSetButtonStyle(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
     const auto type = static_cast<LONG_PTR>(wParam & BS_TYPEMASK);
-    if (savedPushType(hwnd) < 0 || (type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON))
+    if (savedPushType(hwnd) < 0)
         return forward(savedProc, hwnd, msg, wParam, lParam);
-    setProp(hwnd, prop::kOldStyle, (getProp(hwnd, prop::kOldStyle) & ~BS_TYPEMASK) | type);
-    return forward(savedProc, hwnd, msg, (wParam & ~WPARAM{BS_TYPEMASK}) | BS_OWNERDRAW, lParam);
+    if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
+        setProp(hwnd, prop::kOldStyle, (getProp(hwnd, prop::kOldStyle) & ~BS_TYPEMASK) | type);
+        return forward(savedProc, hwnd, msg, (wParam & ~WPARAM{BS_TYPEMASK}) | BS_OWNERDRAW, lParam);
+    }
+    // Another type makes it another kind: it is given back, takes the type,
+    // and is skinned again as what it is now (unless that was the last window).
+    detachWindow(hwnd);
+    const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
+    if (skinInitialised())
+        attachWindow(hwnd);
+    return result;
 }
 
 LRESULT onButtonContent(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept

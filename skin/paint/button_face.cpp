@@ -52,11 +52,6 @@ void drawFaces(HWND hwnd, const HDC (&surfaces)[4], int dpi) noexcept
 
 } // namespace
 
-bool keepsOwnButtonLook(HWND hwnd) noexcept
-{
-    return (getProp(hwnd, prop::kOldStyle) & (0x2 | 0x4)) != 0;
-}
-
 void renderButtonFaces(HWND hwnd) noexcept
 {
     renderButtonFacesAtDpi(hwnd, windowDpi(hwnd));
@@ -77,8 +72,6 @@ int blendButtonFace(HWND hwnd, HDC dc) noexcept
 {
     if (!IsWindowEnabled(hwnd))
         setState(hwnd, VisualState::disabled);
-    if (keepsOwnButtonLook(hwnd))
-        return 0;
     WindowBounds bounds;
     getWindowBounds(hwnd, bounds);
     const int n = static_cast<int>(getState(hwnd));

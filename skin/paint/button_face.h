@@ -25,8 +25,4 @@ std::wstring getWindowCaption(HWND hwnd);
 int drawTextInBox(HDC dc, const std::wstring& text, int x, int y, int width, int height, UINT flags) noexcept;
 int drawFocusBox(HDC dc, int x, int y, int width, int height) noexcept;
 
-// True when the style saved at attach makes the "Button" something other than
-// a push button (check box, radio button, group box ...): never skinned.
-bool keepsOwnButtonLook(HWND hwnd) noexcept;
-
 } // namespace skin
