@@ -125,10 +125,17 @@ FaceContent::FaceContent(HWND hwnd, int dpi)
         m_imageSize = {size, size};
         return;
     }
-    // The button keeps the last image it was given, whichever type is asked for.
-    m_image = reinterpret_cast<HANDLE>(SendMessageW(hwnd, BM_GETIMAGE, IMAGE_BITMAP, 0));
+    // The button keeps the last image it was given, whichever type is asked
+    // for. A skinned one is asked through its own procedure: through the
+    // skin's, each question would cost a property look-up.
+    const WNDPROC own = ownerDrawn ? savedProcOf(hwnd) : nullptr;
+    const auto image = [&](WPARAM type) {
+        return reinterpret_cast<HANDLE>(own ? CallWindowProcW(own, hwnd, BM_GETIMAGE, type, 0)
+                                            : SendMessageW(hwnd, BM_GETIMAGE, type, 0));
+    };
+    m_image = image(IMAGE_BITMAP);
     if (!m_image)
-        m_image = reinterpret_cast<HANDLE>(SendMessageW(hwnd, BM_GETIMAGE, IMAGE_ICON, 0));
+        m_image = image(IMAGE_ICON);
     if (!m_image)
         return;
     m_imageIsIcon = GetObjectType(m_image) != OBJ_BITMAP;
