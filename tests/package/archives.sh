@@ -22,7 +22,7 @@ for name in $app $skin; do
   mkdir "$root/$name" && (cd "$root/$name" && cmake -E tar xf "$1/dist/$name.zip")
 done
 cd "$root/$app/$app"
-[[ $(ls) == $'LICENSE\nREADME.txt\nquillmend.exe' ]]
+[[ $(LC_ALL=C ls) == $'LICENSE\nREADME.txt\nquillmend.exe' ]]
 grep -aq "name=\"Quillmend\" version=\"$2.0\"" quillmend.exe
 [[ $(x86_64-w64-mingw32-strings -el quillmend.exe | grep -cx "$2\.0") == 2 ]] # file and product version
 usage=$(wine quillmend.exe /?)
