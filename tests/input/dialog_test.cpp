@@ -77,8 +77,7 @@ Dib glyph(HWND hwnd) { return captureDc(skin::WindowDc(hwnd).get(), 0, 0, GetSys
 // What a push button shows: red pixels (its image), lines of dark caption, where the caption sits (0-2 each way).
 std::tuple<int, int, int, int> look(HWND hwnd)
 {
-    paintNow(hwnd);
-    const Dib dib = captureWindow(hwnd);
+    const Dib dib = (paintNow(hwnd), captureWindow(hwnd));
     int red = 0, lines = 0, n = 0, sx = 0, sy = 0;
     for (int y = 0, before = 0; y < dib.height(); ++y) {
         int dark = 0;
@@ -94,7 +93,7 @@ std::tuple<int, int, int, int> look(HWND hwnd)
 }
 
 // Every button, check box, radio button and combo box of the dialog is skinned; a checked radio button looks so.
-void expectSkinnedWhole(HWND dialog, const wchar_t* shot)
+HWND expectSkinnedWhole(HWND dialog, const wchar_t* shot)
 {
     paintNow(dialog);
     HWND radio[2]{}; // an unchecked and a checked one
@@ -108,6 +107,7 @@ void expectSkinnedWhole(HWND dialog, const wchar_t* shot)
     }
     EXPECT_TRUE(!radio[0] || countDifferences(glyph(radio[0]), glyph(radio[1])) > 0) << "a checked radio button shows it";
     savePng(captureWindow(dialog), shot);
+    return dialog;
 }
 
 } // namespace
@@ -172,19 +172,19 @@ TEST(Dialogs, StandardButtonsBehaveAndShowAsUnskinned)
 
 TEST(Dialogs, FindReplaceAndFontDialogsOverTheExampleHostAreSkinned)
 {
+    const LCID locale = GetThreadLocale(); // the dialogs in English, as the README shows them
+    SetThreadLocale(MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT));
     HWND host = host::createHostWindow(GetModuleHandleW(nullptr), SW_SHOW);
-    HWND find = host::openFindDialog(host), replace = host::openReplaceDialog(host);
-    expectSkinnedWhole(find, L"find-dialog");
-    expectSkinnedWhole(replace, L"replace-dialog");
+    HWND find = expectSkinnedWhole(host::openFindDialog(host), L"skin-find-dialog");
+    HWND replace = expectSkinnedWhole(host::openReplaceDialog(host), L"replace-dialog");
     SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
         KillTimer(nullptr, id), expectSkinnedWhole(GetActiveWindow(), L"font-dialog");
         PostMessageW(GetActiveWindow(), WM_COMMAND, IDCANCEL, 0);
     });
     host::chooseFont(host);
-    DestroyWindow(find), DestroyWindow(replace);
+    DestroyWindow(find), DestroyWindow(replace), SetThreadLocale(locale);
     // A host window of its own class counts as a container: stopping gives every window below it back.
     ASSERT_EQ(skin::stopSkinEngine(host), 1);
-    EXPECT_FALSE(skin::skinInitialised()) << "everything released with the last window";
     for (HWND h : descendants(host))
         EXPECT_TRUE(skinProperties(h).empty() && GetWindowLongPtrW(h, GWLP_WNDPROC) == LONG_PTR(GetClassLongPtrW(h, GCLP_WNDPROC)));
     DestroyWindow(host);
