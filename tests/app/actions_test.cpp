@@ -50,6 +50,7 @@ TEST(RegistryAction, WritesTheScriptFreshImportsItTellsTheTruthAndRemovesIt)
         {"not elevated", &kEnableMenu, LaunchResult::finished, changed, nullptr, 1, ElevatedRun{ElevatedResult::finished, 0}},
         {"declined", &kDisableMenu, LaunchResult::finished, declined, nullptr, 1, ElevatedRun{ElevatedResult::declined}},
         {"elevated run fails", &kDisableMenu, LaunchResult::finished, elevatedRunFailed, nullptr, 1, ElevatedRun{ElevatedResult::finished, 2}},
+        {"elevated run says done, value unchanged", &kEnableMenu, LaunchResult::finished, elevatedRunFailed, nullptr, 1, ElevatedRun{ElevatedResult::finished, 0}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
