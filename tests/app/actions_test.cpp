@@ -62,8 +62,7 @@ TEST(RegistryAction, WritesTheScriptFreshImportsItTellsTheTruthAndRemovesIt)
         qmapp::setPolicy(1 - action.intendedValue);
         qmapp::RecordingLauncher launcher;
         launcher.result = row.launch;
-        launcher.isElevated = here;
-        launcher.run = row.run.value_or(launcher.run);
+        launcher.run = row.run;
         std::string imported;
         launcher.onLaunch = [&] {
             std::ifstream file(path, std::ios::binary);
@@ -114,7 +113,7 @@ TEST(ShellRestartAndLink, OnlyYesRestartsThisSessionsShellAndAnElevatedProcessSt
         SCOPED_TRACE(testing::Message() << row.answer << " result " << int(row.result) << (row.elevated ? " elevated" : ""));
         qmapp::RecordingLauncher launcher;
         launcher.result = row.result;
-        launcher.isElevated = row.elevated;
+        launcher.run = row.elevated ? std::nullopt : std::optional(ElevatedRun{ElevatedResult::finished});
         Form1 form1(launcher, qmapp::freshTempDirectory(L"qm-actions"), launcher);
         form1.show();
         EXPECT_EQ(std::exchange(shielded, {}), (row.elevated ? std::vector<HWND>{} : std::vector{form1.form().window(L"Command2"), form1.form().window(L"Command3")}));

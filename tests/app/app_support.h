@@ -72,7 +72,7 @@ inline std::wstring textOf(HWND hwnd, bool className = false)
 using Launch = std::tuple<std::wstring, quillmend::WindowMode, std::optional<DWORD>>;
 
 // Records what would start, and stands in for the token and the prompt:
-// "elevated", or not and then what the elevated run of the program does.
+// "elevated", or, given how the elevated run of the program ends, not.
 struct RecordingLauncher final : quillmend::Launcher, quillmend::Elevation {
     quillmend::LaunchResult launch(const std::wstring& commandLine, quillmend::WindowMode mode,
                                    std::optional<DWORD> wait) override
@@ -86,18 +86,17 @@ struct RecordingLauncher final : quillmend::Launcher, quillmend::Elevation {
         launches.emplace_back(L"as the desktop's user: " + commandLine, mode, std::nullopt);
         return result;
     }
-    bool elevated() override { return isElevated; }
+    bool elevated() override { return !run; }
     quillmend::ElevatedRun runElevated(HWND, const std::wstring& argument, DWORD wait) override
     {
         launches.emplace_back(L"runas " + argument, quillmend::WindowMode::hidden, wait);
         onLaunch();
-        return run;
+        return *run;
     }
     std::vector<Launch> launches;
     quillmend::LaunchResult result = quillmend::LaunchResult::finished;
     std::function<void()> onLaunch = [] {}; // stands in for the child's work
-    bool isElevated = true;
-    quillmend::ElevatedRun run{quillmend::ElevatedResult::finished};
+    std::optional<quillmend::ElevatedRun> run;
 };
 
 struct BoxSeen {

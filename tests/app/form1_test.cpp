@@ -52,7 +52,7 @@ TEST_F(Form1Test, LinkIsPlainWithAHandOverItUnderlinedOverTheBareFormAndAClickOp
             plainObjects = qmtest::liveGdiObjects();
         EXPECT_TRUE(step.cursor != hand || qmtest::liveGdiObjects() == plainObjects) << "a font left behind";
     }
-    launcher.isElevated = false; // the link starts as we run
+    launcher.run = ElevatedRun{ElevatedResult::finished}; // not elevated: the link starts as we run
     launcher.result = LaunchResult::notStarted; // and the user hears of it
     qmapp::BoxWatcher watcher({IDOK});
     qmapp::mouse(MOUSEEVENTF_LEFTDOWN);
