@@ -223,7 +223,8 @@ int attach(HWND hwnd, bool asContainer, bool underContainer) noexcept
         attachListHeader(hwnd);
 
     SetLastError(0);
-    const LONG_PTR oldProc = SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(t_engine.layers.windowProc));
+    const LONG_PTR oldProc =
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(t_engine.layers.windowProc));
     if (oldProc == 0 && GetLastError() != 0) {
         // Not subclassed: take back what was given so nothing outlives the
         // attach and the window does not count.

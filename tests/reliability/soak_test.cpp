@@ -69,7 +69,8 @@ TEST(Soak, AttachAndDetachForm1AndTheGalleryOnTwoThreadsAtOnceThenHoverPressRele
     // The system keeps a cache of window device contexts (a context, a bitmap and a region each) that grows with
     // the number drawn through at once on different threads: one of those may stay, while a leak of the skin
     // grows with the cycles.
-    expectNoLeak("Form1 and the gallery on two threads", 1, [&](int) { onTwoThreads(int(envNumber("QM_ATTACH_CYCLES", 1000))); }, 3);
+    expectNoLeak("Form1 and the gallery on two threads", 1,
+                 [&](int) { onTwoThreads(int(envNumber("QM_ATTACH_CYCLES", 1000))); }, 3);
     auto gallery = gallery::createGallery();
     gallery->show();
     ASSERT_TRUE(skin::isAttached(gallery->hwnd())) << "the gallery skins itself when shown";
