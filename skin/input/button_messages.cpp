@@ -39,13 +39,14 @@ LRESULT onGetDlgCode(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPAR
 LRESULT onSetButtonStyle(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
     const auto type = static_cast<LONG_PTR>(wParam & BS_TYPEMASK);
-    if (savedPushType(hwnd) < 0)
-        return forward(savedProc, hwnd, msg, wParam, lParam);
-    if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
+    if (savedPushType(hwnd) >= 0 && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)) {
         setProp(hwnd, prop::kOldStyle, (getProp(hwnd, prop::kOldStyle) & ~BS_TYPEMASK) | type);
         return forward(savedProc, hwnd, msg, (wParam & ~WPARAM{BS_TYPEMASK}) | BS_OWNERDRAW, lParam);
     }
-    // Another type makes it another kind: it is given back, takes the type,
+    const LONG_PTR restyled = (GetWindowLongPtrW(hwnd, GWL_STYLE) & ~LONG_PTR{BS_TYPEMASK}) | type;
+    if (!isAttached(hwnd) || !isPushButton(lowerClassName(hwnd)) || buttonKind(restyled) == windowKind(hwnd))
+        return forward(savedProc, hwnd, msg, wParam, lParam);
+    // A type that makes it another kind: it is given back, takes the type,
     // and is skinned again as what it is now (unless that was the last window).
     detachWindow(hwnd);
     const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);

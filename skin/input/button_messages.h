@@ -11,7 +11,8 @@ namespace skin {
 // DLGC_BUTTON with DLGC_DEFPUSHBUTTON or DLGC_UNDEFPUSHBUTTON.
 LRESULT onGetDlgCode(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
 // The dialog manager moving the default between push buttons: the type goes
-// into the saved style, and the button stays owner-draw.
+// into the saved style, and the button stays owner-draw. A type of another
+// kind (a check box made a push button, say) skins the button anew.
 LRESULT onSetButtonStyle(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
 // Caption, font, image or elevation shield changed: the faces are drawn anew.
 LRESULT onButtonContent(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;

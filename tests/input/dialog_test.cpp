@@ -66,8 +66,7 @@ int answerWithEnterOnNo(Twin& t) // a Yes/No box: the focus moved to No as Tab w
         if (no)
             KillTimer(nullptr, id), focus(box, no), g_boxSkinned = skin::isAttached(no), PostMessageW(no, WM_KEYDOWN, VK_RETURN, 0x1C0001);
     });
-    const int answer = MessageBoxW(t.f, L"Go on?", L"yes or no", MB_YESNO);
-    return g_boxSkinned == t.skinned ? answer : -1;
+    return MessageBoxW(t.f, L"Go on?", L"yes or no", MB_YESNO) == IDNO && g_boxSkinned == t.skinned ? IDNO : -1;
 }
 
 Dib glyph(HWND hwnd) { return captureDc(skin::WindowDc(hwnd).get(), 0, 0, GetSystemMetrics(SM_CXMENUCHECK), 20); }
@@ -149,12 +148,13 @@ TEST(Dialogs, FindReplaceAndFontDialogsOverTheExampleHostAreSkinned)
     HWND host = host::createHostWindow(GetModuleHandleW(nullptr), SW_SHOW);
     HWND find = expectSkinnedWhole(host::openFindDialog(host), L"skin-find-dialog");
     HWND replace = expectSkinnedWhole(host::openReplaceDialog(host), L"replace-dialog");
+    DestroyWindow(find), DestroyWindow(replace), SetThreadLocale(locale);
+    static HWND s_host = host; // the font dialog is the popup it makes active
     SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id), expectSkinnedWhole(GetActiveWindow(), L"font-dialog");
-        PostMessageW(GetActiveWindow(), WM_COMMAND, IDCANCEL, 0);
+        if (HWND font = GetLastActivePopup(s_host); font != s_host)
+            KillTimer(nullptr, id), expectSkinnedWhole(font, L"font-dialog"), PostMessageW(font, WM_COMMAND, IDCANCEL, 0);
     });
     host::chooseFont(host);
-    DestroyWindow(find), DestroyWindow(replace), SetThreadLocale(locale);
     DestroyWindow(host);
     MSG quit; // the host's own, not the test's
     PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
