@@ -1,5 +1,7 @@
 #include "skin/core/kinds.h"
 
+#include "skin/core/properties.h"
+
 #include <algorithm>
 #include <array>
 
@@ -64,6 +66,42 @@ ControlKind kindOf(std::wstring_view lowerName) noexcept
         if (named(row.kind, lowerName))
             return row.kind;
     return isGrid(lowerName) ? ControlKind::grid : ControlKind::other;
+}
+
+ControlKind buttonKind(LONG_PTR style) noexcept
+{
+    // A push-like check box or radio button looks like a push button: the system draws it.
+    const bool pushLike = (style & BS_PUSHLIKE) != 0;
+    switch (style & BS_TYPEMASK) {
+    case BS_PUSHBUTTON:
+    case BS_DEFPUSHBUTTON:
+    case BS_USERBUTTON:
+        return ControlKind::pushButton;
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_3STATE:
+    case BS_AUTO3STATE:
+        return pushLike ? ControlKind::other : ControlKind::checkBox;
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+        return pushLike ? ControlKind::other : ControlKind::optionButton;
+    default:
+        return ControlKind::other;
+    }
+}
+
+ControlKind windowKind(HWND hwnd)
+{
+    const std::wstring name = lowerClassName(hwnd);
+    if (!isPushButton(name))
+        return kindOf(name);
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    if ((style & BS_TYPEMASK) != BS_OWNERDRAW)
+        return buttonKind(style);
+    // Only an owner-draw button can be a push button the skin turned so; the
+    // property is asked for then alone, as it costs a trip to the server.
+    const LONG_PTR saved = getProp(hwnd, prop::kOldStyle);
+    return saved ? buttonKind(saved) : ControlKind::other;
 }
 
 bool isContainer(std::wstring_view n) noexcept { return named(ControlKind::container, n); }

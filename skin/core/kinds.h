@@ -24,6 +24,17 @@ std::wstring lowerClassName(HWND hwnd);
 // apart here; isComboKind covers both.
 ControlKind kindOf(std::wstring_view lowerName) noexcept;
 
+// The kind of a window as the handlers treat it. A window of a push button
+// class (the standard "Button" among them) is a push button, check box or
+// option button by its button type: the type saved at attach when the skin
+// made the button owner-draw, its own otherwise.
+// Group boxes, push-like check boxes and radio buttons, and the buttons that
+// draw themselves differently (owner-draw, split buttons, command links) are
+// `other`: the skin leaves them alone.
+ControlKind windowKind(HWND hwnd);
+// The kind a "Button" of the given style is (its BS_TYPEMASK bits).
+ControlKind buttonKind(LONG_PTR style) noexcept;
+
 bool isContainer(std::wstring_view lowerName) noexcept;
 bool isPushButton(std::wstring_view lowerName) noexcept;
 bool isComboBox(std::wstring_view lowerName) noexcept;    // the four combo literals

@@ -14,6 +14,7 @@ inline constexpr const wchar_t* kOldStyle = L"OLDSTYLE";     // push button styl
 inline constexpr const wchar_t* kMouseFlag = L"MOUSEFLAG";   // 1 while a leave notification is pending
 inline constexpr const wchar_t* kTimerId = L"TIMERID";       // running fade timer, or 0
 inline constexpr const wchar_t* kAlphaLevel = L"ALPHALEVEL"; // alpha of the next fade paint
+inline constexpr const wchar_t* kShield = L"SHIELD";         // 1 while a push button shows the elevation shield
 inline constexpr const wchar_t* kHdIndex = L"HDINDEX";       // header item held down, or -1
 inline constexpr const wchar_t* kHmIndex = L"HMINDEX";       // header item under the mouse, or -1
 // The push button's four state surfaces: "HDC0".."HDC3" and "BMP0".."BMP3".

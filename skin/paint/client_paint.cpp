@@ -34,10 +34,8 @@ void drawFlatFrame(HWND hwnd, HDC windowDc) noexcept
 
 // A push button is painted entirely from its state surface of the current
 // state, fully opaque; a paint ends any fade.
-LRESULT paintPushButton(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+LRESULT paintPushButton(HWND hwnd) noexcept
 {
-    if (keepsOwnButtonLook(hwnd))
-        return forward(savedProc, hwnd, msg, wParam, lParam);
     stopFadeTimer(hwnd);
     setAlpha(hwnd, 255);
     PaintScope paint(hwnd);
@@ -103,10 +101,9 @@ LRESULT paintGrid(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
 
 LRESULT onPaint(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
-    const std::wstring name = lowerClassName(hwnd);
-    switch (kindOf(name)) {
+    switch (windowKind(hwnd)) {
     case ControlKind::pushButton:
-        return paintPushButton(savedProc, hwnd, msg, wParam, lParam);
+        return paintPushButton(hwnd);
     case ControlKind::comboBox:
         return paintComboBox(savedProc, hwnd, msg, wParam, lParam);
     case ControlKind::driveList:

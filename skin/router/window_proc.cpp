@@ -3,6 +3,7 @@
 #include "skin/core/engine.h"
 #include "skin/core/handler.h"
 #include "skin/core/properties.h"
+#include "skin/input/button_messages.h"
 #include "skin/input/fade.h"
 #include "skin/input/focus.h"
 #include "skin/input/keyboard.h"
@@ -11,6 +12,8 @@
 #include "skin/paint/client_paint.h"
 #include "skin/paint/nonclient_paint.h"
 #include "skin/router/geometry.h"
+
+#include <commctrl.h>
 
 namespace skin {
 
@@ -74,6 +77,15 @@ LRESULT CALLBACK skinWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_LBUTTONUP:         return onLButtonRelease(savedProc, hwnd, msg, wParam, lParam);
     case WM_LBUTTONDBLCLK:     return onLButtonDblClk(savedProc, hwnd, msg, wParam, lParam);
     case WM_MOUSELEAVE:        return onMouseLeave(savedProc, hwnd, msg, wParam, lParam);
+    case WM_GETDLGCODE:        return onGetDlgCode(savedProc, hwnd, msg, wParam, lParam);
+    case BM_SETSTYLE:          return onSetButtonStyle(savedProc, hwnd, msg, wParam, lParam);
+    case BM_SETIMAGE:          return onButtonContent(savedProc, hwnd, msg, wParam, lParam);
+    case BCM_SETSHIELD:        return onButtonContent(savedProc, hwnd, msg, wParam, lParam);
+    case WM_SETTEXT:           return onButtonContent(savedProc, hwnd, msg, wParam, lParam);
+    case WM_SETFONT:           return onButtonContent(savedProc, hwnd, msg, wParam, lParam);
+    case BM_SETCHECK:          return onCheckRedrawn(savedProc, hwnd, msg, wParam, lParam);
+    case BM_SETSTATE:          return onCheckRedrawn(savedProc, hwnd, msg, wParam, lParam);
+    case WM_UPDATEUISTATE:     return onCheckRedrawn(savedProc, hwnd, msg, wParam, lParam);
     default:                   return forward(savedProc, hwnd, msg, wParam, lParam);
     }
 }

@@ -4,19 +4,11 @@
 // change an elevated run of the program broadcasts (Wine starts "runas"
 // children without a prompt).
 #include "app_support.h"
+#include "support/windows.h"
 
 namespace {
 
 using namespace quillmend;
-
-// `all` with a window and everything below it added.
-std::vector<HWND> windowsOf(HWND window, std::vector<HWND> all = {})
-{
-    all.push_back(window);
-    EnumChildWindows(window, [](HWND child, LPARAM to) { reinterpret_cast<std::vector<HWND>*>(to)->push_back(child); return TRUE; },
-                     reinterpret_cast<LPARAM>(&all));
-    return all;
-}
 
 TEST(Language, TheWindowAndItsMessagesInChineseOrInEnglishOnly)
 {
@@ -44,7 +36,7 @@ TEST(Language, TheWindowAndItsMessagesInChineseOrInEnglishOnly)
         RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
         qmtest::savePng(qmtest::captureWindow(form), row.screen);
         EXPECT_EQ(qmapp::textOf(form), row.enabled);
-        std::vector<HWND> windows = windowsOf(form);
+        std::vector<HWND> windows = qmtest::descendants(form, {form});
         const auto disable = std::ranges::find(windows, text(IDS_BUTTON_DISABLE, row.language), [](HWND h) { return qmapp::textOf(h); });
         ASSERT_NE(disable, windows.end());
         PostMessageW(*disable, BM_CLICK, 0, 0); // with the real registry editor, in that process
@@ -52,7 +44,7 @@ TEST(Language, TheWindowAndItsMessagesInChineseOrInEnglishOnly)
             return GetWindow(box, GW_OWNER) == form && IsWindowVisible(box); }, 10'000));
         EXPECT_EQ(qmapp::textOf(box), row.boxTitle);
         std::wstring texts; // with CJK characters or punctuation, or not
-        for (HWND window : windowsOf(box, windows))
+        for (HWND window : qmtest::descendants(box, windows))
             texts += qmapp::textOf(window) + L" | ";
         EXPECT_EQ(std::ranges::any_of(texts, [](wchar_t c) { return (c >= 0x3000 && c < 0xA000) || c >= 0xFF00; }),
                   row.language == Language::chinese) << texts;

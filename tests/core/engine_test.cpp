@@ -53,7 +53,7 @@ TEST(Engine, AttachGivesEachKindItsPropertiesAndStyleAndDetachTakesEverythingBac
 
     const struct { HWND hwnd; const Names& props; bool ownerDraw; } rows[] = {
         {f.f, kProcOnly, false},               {f.push, kPushButtonProps, true},  {f.defPush, kPushButtonProps, true},
-        {f.autoRadio, kPushButtonProps, true}, {f.check, kPushButtonProps, false}, {f.group, kPushButtonProps, false},
+        {f.autoRadio, kStatefulProps, false},  {f.check, kStatefulProps, false},   {f.group, kProcOnly, false},
         {f.disabled, kPushButtonProps, true},  {f.label, kProcOnly, false},        {f.combo, kStatefulProps, false},
         {f.header, kHeaderProps, false},       {f.inner, kProcOnly, false},        {f.innerButton, kPushButtonProps, true}};
     for (const auto& row : rows) {

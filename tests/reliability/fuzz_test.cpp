@@ -11,6 +11,8 @@
 #include "gallery/gallery_form.h"
 #include "skin/router/window_proc.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <random>
 
@@ -25,7 +27,8 @@ constexpr std::pair<UINT, int> kMessages[] = {
     {WM_WINDOWPOSCHANGING, 1}, {WM_NCPAINT, 1}, {WM_MOUSEMOVE, 1}, {WM_LBUTTONDOWN, 1}, {WM_LBUTTONUP, 1},
     {WM_LBUTTONDBLCLK, 1}, {WM_MOUSELEAVE, 1}, {WM_KEYDOWN, 20}, {WM_KEYUP, 30}, {WM_TIMER, 25}, {WM_ENTERIDLE, 30},
     {WM_CTLCOLORLISTBOX, 30}, {WM_NULL, 8}, {WM_NCHITTEST, 8}, {WM_SETCURSOR, 4}, {WM_MOUSEHOVER, 8},
-    {WM_CAPTURECHANGED, 8}, {WM_CANCELMODE, 8}, {WM_CHAR, 4}, {WM_MOUSEWHEEL, 4}, {WM_GETTEXTLENGTH, 8}, {WM_APP + 7, 8}};
+    {WM_CAPTURECHANGED, 8}, {WM_CANCELMODE, 8}, {WM_CHAR, 4}, {WM_MOUSEWHEEL, 4}, {WM_GETTEXTLENGTH, 8}, {WM_APP + 7, 8},
+    {BM_SETSTYLE, 2}, {BM_SETIMAGE, 2}, {BCM_SETSHIELD, 2}, {BM_SETCHECK, 4}, {BM_SETSTATE, 4}, {WM_UPDATEUISTATE, 4}};
 
 // What is being sent, for the report of a crash; the seed replays the parameters.
 struct { long index = -1; UINT msg = 0; HWND target = nullptr; } g_sent;
@@ -43,9 +46,7 @@ std::unique_ptr<quillmend::Form> makeForm()
 // The form, every window below it and their drop-down lists (windows of their own), then `others`.
 std::vector<HWND> windowsOf(HWND form, const std::vector<HWND>& others = {})
 {
-    std::vector<HWND> all{form};
-    EnumChildWindows(form, [](HWND hwnd, LPARAM list) { reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd); return TRUE; },
-                     reinterpret_cast<LPARAM>(&all));
+    std::vector<HWND> all = descendants(form, {form});
     for (size_t i = 0, owned = all.size(); i < owned; ++i) {
         COMBOBOXINFO info{sizeof(info)};
         if (GetComboBoxInfo(all[i], &info) && info.hwndList && GetParent(info.hwndList) != all[i])

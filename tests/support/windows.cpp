@@ -46,6 +46,13 @@ HWND makeChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD
                            nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
+std::vector<HWND> descendants(HWND parent, std::vector<HWND> found)
+{
+    EnumChildWindows(parent, [](HWND hwnd, LPARAM list) { reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd); return TRUE; },
+                     reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 void pumpMessages()
 {
     MSG msg;

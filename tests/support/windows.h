@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
 namespace qmtest {
 
@@ -22,6 +23,9 @@ UniqueWindow makeTopLevel(const wchar_t* className, int width, int height, const
 // A visible child control.
 HWND makeChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style,
                int x, int y, int width, int height, DWORD exStyle = 0);
+
+// `found` with every window below `parent`, at any depth, added.
+std::vector<HWND> descendants(HWND parent, std::vector<HWND> found = {});
 
 // Dispatches every message waiting for this thread.
 void pumpMessages();
