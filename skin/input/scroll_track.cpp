@@ -64,8 +64,11 @@ void showPart(HWND hwnd, const wchar_t* name, int code) noexcept
 // them, the thumb follows the pointer.
 void trackScrollBar(HWND hwnd, int bar, POINT screen) noexcept
 {
+    // A press that is not held (a message sent, not the pointer's own) has no
+    // release to end the tracking.
+    const int button = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
     ScrollBarGeometry g;
-    if (!scrollBarGeometry(hwnd, bar, g))
+    if (!(GetKeyState(button) & 0x8000) || !scrollBarGeometry(hwnd, bar, g))
         return;
     const ScrollBarLook look = scrollBarLook(hwnd, bar);
     const ScrollPart part = scrollPartAt(g, barPoint(hwnd, bar, screen));
