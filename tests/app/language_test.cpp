@@ -1,10 +1,9 @@
 // Quillmend in the user's language: started under a Chinese and under an
 // English locale, its window and its message box speak that language only.
-// Its title tells the menu's state, the current user's beside the machine's,
-// after an action and after a change another process broadcasts.
+// Its title tells the menu's state and its source after an action and after a
+// change an elevated run of the program broadcasts (Wine starts "runas"
+// children without a prompt).
 #include "app_support.h"
-
-#include "app/registry_script.h"
 
 namespace {
 
@@ -21,21 +20,21 @@ std::vector<HWND> windowsOf(HWND window, std::vector<HWND> all = {})
 
 TEST(Language, TheWindowAndItsMessagesInChineseOrInEnglishOnly)
 {
-    wchar_t self[MAX_PATH]{};
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
     // Wine takes the language from the Unix locale, so the program starts through the Wine loader.
-    std::wstring command = L"Z:\\usr\\bin\\wine \"" + (std::filesystem::path(self).parent_path().parent_path() / L"app/quillmend.exe").wstring() + L"\"";
+    std::wstring command = L"Z:\\usr\\bin\\wine \"" + qmapp::built(L"app/quillmend.exe").wstring() + L"\"";
+    struct Unelevated final : Elevation {
+        SystemElevation real{qmapp::built(L"app/quillmend.exe").wstring()};
+        bool elevated() override { return false; }
+        ElevatedRun runElevated(HWND owner, const std::wstring& argument, DWORD wait) override { return real.runElevated(owner, argument, wait); }
+    } unelevated;
     SetTimer(nullptr, 0, 20, nullptr); // wakes the waits below, which watch another process
-    // The current user's own value is shown beside the machine's; 2 here: none.
-    struct Row { const wchar_t *locale, *screen, *enabled, *disabled, *boxTitle; DWORD user; Language language; };
-    for (const Row& row : {Row{L"zh_CN.UTF-8", L"quillmend-zh", L"Quillmend — 右键菜单：已启用（本用户：已启用）",
-                               L"Quillmend — 右键菜单：已禁用（本用户：已启用）", L"提示", 0, Language::chinese},
-                           Row{L"en_US.UTF-8", L"quillmend-en", L"Quillmend — right-click menu: enabled",
-                               L"Quillmend — right-click menu: disabled", L"Quillmend", 2, Language::english}}) {
+    struct Row { const wchar_t *locale, *screen, *enabled, *disabled, *boxTitle; Language language; };
+    for (const Row& row : {Row{L"zh_CN.UTF-8", L"quillmend-zh", L"Quillmend — 右键菜单：已启用（本机策略）",
+                               L"Quillmend — 右键菜单：已禁用（本机策略）", L"提示", Language::chinese},
+                           Row{L"en_US.UTF-8", L"quillmend-en", L"Quillmend — right-click menu: enabled (this machine's policy)",
+                               L"Quillmend — right-click menu: disabled (this machine's policy)", L"Quillmend", Language::english}}) {
         SCOPED_TRACE(testing::Message() << row.screen);
         qmapp::setPolicy(0);
-        row.user == 2 ? RegDeleteKeyValueW(HKEY_CURRENT_USER, kPolicyKey, kPolicyValue)
-                      : RegSetKeyValueW(HKEY_CURRENT_USER, kPolicyKey, kPolicyValue, REG_DWORD, &row.user, sizeof(DWORD));
         SetEnvironmentVariableW(L"LC_ALL", row.locale);
         STARTUPINFOW startup{.cb = sizeof startup}; PROCESS_INFORMATION child{};
         ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child));
@@ -59,14 +58,13 @@ TEST(Language, TheWindowAndItsMessagesInChineseOrInEnglishOnly)
                   row.language == Language::chinese) << texts;
         PostMessageW(box, WM_COMMAND, IDOK, 0);
         EXPECT_TRUE(qmapp::pumpUntil(nullptr, [&] { return qmapp::textOf(form) == row.disabled; }));
-        ProcessLauncher launcher; // a change made here reaches that window through the broadcast
-        EXPECT_EQ(Actions(launcher).applyScript(kEnableMenu), ScriptOutcome::changed);
+        qmapp::RecordingLauncher nothingHere;
+        EXPECT_EQ(Actions(nothingHere, qmapp::freshTempDirectory(L"qm-elevated"), systemFolders(), unelevated).applyScript(kEnableMenu), ScriptOutcome::changed);
         EXPECT_TRUE(qmapp::pumpUntil(nullptr, [&] { return qmapp::textOf(form) == row.enabled; }));
         PostMessageW(form, WM_CLOSE, 0, 0);
         EXPECT_TRUE(qmapp::pumpUntil(nullptr, [&] { return !IsWindow(form); }));
         for (HANDLE h : {child.hProcess, child.hThread}) CloseHandle(h);
     }
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, kPolicyKey, kPolicyValue);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 // started or twice, and a window whose saved procedure was removed.
 #include "reliability.h"
 
+#include "core/core_fixture.h"
 #include "gallery/gallery_form.h"
 #include "skin/paint/scroll_bar.h"
 #include "skin/router/window_proc.h"
@@ -149,10 +150,7 @@ TEST(Fuzz, NoMessageBreaksTheSkinAndDetachLeavesNothing)
         skin::detachWindow(hwnd);
     EXPECT_EQ(skin::attachedWindowCount(), 0);
     for (HWND hwnd : windows) {
-        for (const wchar_t* name : {skin::prop::kProcAddr, skin::prop::kOldState, skin::prop::kMouseFlag,
-                                    skin::prop::kTimerId, skin::prop::kHdIndex, skin::prop::kSurfaceDc[0],
-                                    skin::prop::kScrollHot, skin::prop::kScrollDown, skin::prop::kScrollSign, skin::prop::kScrollBits})
-            EXPECT_EQ(GetPropW(hwnd, name), nullptr) << hwnd;
+        EXPECT_TRUE(skinProperties(hwnd).empty()) << hwnd;
         EXPECT_NE(GetWindowLongPtrW(hwnd, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&skin::skinWindowProc)) << hwnd;
     }
     form.reset();
