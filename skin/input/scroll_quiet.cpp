@@ -28,10 +28,12 @@ void setStyleQuietly(HWND hwnd, LONG_PTR style) noexcept
 }
 
 // Messages after which a control may have scrolled: the scroll messages and
-// the wheel, and for the system's own list and edit boxes the keys, the
-// pointer, their timers and the messages that move their view. The common
-// controls show and hide their bars themselves on other occasions, which the
-// skin could not tell while the bits are off, so only scrolling is quiet there.
+// the wheel, and for the system's own list and edit boxes the keys, their
+// timers and the messages that move their view. The common controls show and
+// hide their bars themselves on other occasions, which the skin could not
+// tell while the bits are off, so only scrolling is quiet there. A press is
+// never quiet: a drop-down list asks the system where it landed, and only
+// with the bits on is the answer the scroll bar.
 bool scrolls(UINT msg) noexcept
 {
     return msg == WM_VSCROLL || msg == WM_HSCROLL || msg == WM_MOUSEWHEEL || msg == WM_MOUSEHWHEEL;
@@ -40,7 +42,7 @@ bool scrolls(UINT msg) noexcept
 bool mayScroll(HWND hwnd, UINT msg) noexcept
 {
     switch (msg) {
-    case WM_KEYDOWN: case WM_CHAR: case WM_TIMER: case WM_MOUSEMOVE: case WM_LBUTTONDOWN:
+    case WM_KEYDOWN: case WM_CHAR: case WM_TIMER:
     case LB_SETTOPINDEX: case LB_SETCURSEL: case LB_SETCARETINDEX:
     case EM_SCROLL: case EM_LINESCROLL: case EM_SCROLLCARET: case EM_SETSEL:
         break;
@@ -70,7 +72,7 @@ void hideBarsThatStopScrolling(HWND hwnd, LONG_PTR bits, const DWORD (&before)[2
 
 } // namespace
 
-QuietScrollBars::QuietScrollBars(HWND hwnd, UINT msg) noexcept : m_hwnd(hwnd)
+QuietScrollBars::QuietScrollBars(HWND hwnd, UINT msg) noexcept : m_hwnd(hwnd), m_msg(msg)
 {
     const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
     if (!(style & kBarBits) || getProp(hwnd, prop::kScrollBits) != 0)
@@ -97,7 +99,10 @@ QuietScrollBars::~QuietScrollBars()
         setStyleQuietly(m_hwnd, style | bits);
         hideBarsThatStopScrolling(m_hwnd, bits, m_before);
     }
-    if (m_hwnd && (GetWindowLongPtrW(m_hwnd, GWL_STYLE) & kBarBits) && isAttached(m_hwnd))
+    // A "ScrollBar" window has no style bits to take off; it draws itself
+    // when enabled or disabled, and is drawn again by the skin at once.
+    const bool bars = (GetWindowLongPtrW(m_hwnd, GWL_STYLE) & kBarBits) || (m_msg == WM_ENABLE && isScrollBarWindow(m_hwnd));
+    if (bars && isAttached(m_hwnd))
         refreshScrollBars(m_hwnd, false);
 }
 

@@ -21,6 +21,7 @@ public:
 
 private:
     HWND m_hwnd;
+    UINT m_msg;
     LONG_PTR m_bits = 0;   // the bits taken off, 0 when nothing was
     DWORD m_before[2]{};   // each bar's scroll information as a checksum
 };

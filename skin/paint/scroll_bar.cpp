@@ -344,7 +344,7 @@ void refreshScrollBars(HWND hwnd, bool force) noexcept
         return;
     const bool control = isScrollBarWindow(hwnd);
     const LONG_PTR bits = control ? 0 : scrollStyleOf(hwnd);
-    LONG_PTR sum = bits + 1;
+    LONG_PTR sum = bits + (IsWindowEnabled(hwnd) ? 1 : 2);
     for (int bar : {SB_HORZ, SB_VERT, SB_CTL})
         if (control ? bar == SB_CTL : (bits & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL)) != 0)
             sum = sum * 31 + scrollInfoChecksum(hwnd, bar);
