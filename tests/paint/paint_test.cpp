@@ -313,9 +313,21 @@ TEST_F(Painters, ScrollBarsInEveryStateAtTwoDpis)
     EXPECT_TRUE(sheetMatches(L"scroll-bars"));
 }
 
-// The thumb lies where the system puts it for the same scroll information (its own bar reports where).
-TEST_F(Painters, ScrollBarThumbsWhereTheSystemPutsThem)
+// The thumb lies where the system puts it for the same scroll information (its own bar reports where), and the
+// arrows are disabled as the system keeps them: a list box that keeps its bar without enough items, one arrow.
+TEST_F(Painters, ScrollBarThumbsWhereTheSystemPutsThemAndArrowsDisabledAsItKeepsThem)
 {
+    HWND list = child(L"ListBox", WS_VSCROLL | LBS_DISABLENOSCROLL | LBS_NOINTEGRALHEIGHT, 10, 10, 100, 100);
+    skin::ScrollBarGeometry g;
+    ASSERT_TRUE(skin::scrollBarGeometry(list, SB_VERT, g));
+    EXPECT_EQ(std::tuple(skin::scrollBarLook(list, SB_VERT).startEnabled, skin::scrollBarLook(list, SB_VERT).endEnabled, g.thumbLength),
+              std::tuple(false, false, 0));
+    for (int i = 0; i < 30; ++i)
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"item"));
+    EnableScrollBar(list, SB_VERT, ESB_DISABLE_UP);
+    EXPECT_EQ(std::pair(skin::scrollBarLook(list, SB_VERT).startEnabled, skin::scrollBarLook(list, SB_VERT).endEnabled), std::pair(false, true));
+    DestroyWindow(list);
+
     const int rows[][5] = {{120, 0, 39, 7, 16}, {120, 0, 39, 0, 20}, {120, 0, 1000, 1, 500}, {40, 0, 39, 7, 3}, {100, 5, 15, 3, 9}, {77, 0, 49, 13, 37}};
     for (auto [length, min, max, page, pos] : rows) {
         HWND bar = child(L"ScrollBar", SBS_VERT, 10, 10, 17, length);
