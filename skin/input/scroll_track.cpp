@@ -1,9 +1,12 @@
 #include "skin/input/scroll_track.h"
 
 #include "skin/core/handler.h"
+#include "skin/core/kinds.h"
 #include "skin/core/properties.h"
 #include "skin/input/mouse.h"
 #include "skin/paint/scroll_bar.h"
+
+#include <string>
 
 namespace skin {
 
@@ -147,6 +150,24 @@ void trackScrollBar(HWND hwnd, int bar, POINT screen) noexcept
         showPart(hwnd, prop::kScrollDown, 0);
 }
 
+// The system's list, edit and tree controls take a dragged thumb's position
+// from the notification. Other windows may ask the system for it
+// (GetScrollInfo with SIF_TRACKPOS, as the list view does), which only the
+// system's own tracking answers: there the thumb is left to the system, and
+// the skin draws the bar again once the drag is over.
+bool followsNotifiedThumb(HWND hwnd) noexcept
+{
+    const std::wstring name = lowerClassName(hwnd);
+    return name == L"listbox" || name == L"combolbox" || name == L"edit" || name == L"systreeview32";
+}
+
+bool leavesThumbToSystem(HWND hwnd, int bar, POINT screen) noexcept
+{
+    ScrollBarGeometry g;
+    return !followsNotifiedThumb(hwnd) && scrollBarGeometry(hwnd, bar, g)
+        && scrollPartAt(g, barPoint(hwnd, bar, screen)) == ScrollPart::thumb;
+}
+
 int frameBarOf(WPARAM hit) noexcept
 {
     return hit == HTVSCROLL ? SB_VERT : hit == HTHSCROLL ? SB_HORZ : -1;
@@ -179,6 +200,12 @@ LRESULT onNcLButtonDown(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, L
     const int bar = frameBarOf(wParam);
     if (bar < 0 || !hasSkinnedBar(hwnd, bar))
         return forward(savedProc, hwnd, msg, wParam, lParam);
+    if (leavesThumbToSystem(hwnd, bar, packedPoint(lParam))) {
+        const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
+        if (isAttached(hwnd))
+            refreshScrollBars(hwnd, true);
+        return result;
+    }
     trackScrollBar(hwnd, bar, packedPoint(lParam));
     return 0;
 }
@@ -217,6 +244,12 @@ LRESULT onScrollBarWindowMouse(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wP
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         // A tab stop takes the focus on a press, as the system's bar does.
+        if (leavesThumbToSystem(hwnd, SB_CTL, screen)) {
+            const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
+            if (isAttached(hwnd))
+                refreshScrollBars(hwnd, true);
+            return result;
+        }
         if (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_TABSTOP)
             SetFocus(hwnd);
         trackScrollBar(hwnd, SB_CTL, screen);

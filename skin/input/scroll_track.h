@@ -3,7 +3,9 @@
 // itself because the system's own tracking draws the system's bar on every
 // step; it sends the same WM_VSCROLL/WM_HSCROLL notifications in the same
 // order (line or page codes repeating while held, SB_THUMBTRACK while the
-// thumb moves, SB_THUMBPOSITION on release, then SB_ENDSCROLL).
+// thumb moves, SB_THUMBPOSITION on release, then SB_ENDSCROLL). A thumb
+// drag on a window that may ask the system for the thumb's track position is
+// the system's own.
 #pragma once
 
 #include <windows.h>
