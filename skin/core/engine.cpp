@@ -268,6 +268,10 @@ int detach(HWND hwnd, bool asContainer, std::optional<Repaint> how) noexcept
         EnumChildWindows(hwnd, detachChildCallback, destroyed ? kUnderDestroyed : kUnderContainer);
     if (!isContainer(name))
         removeKindState(hwnd, windowKind(hwnd), destroyed);
+    // Scroll bars of any window; bits taken off for the message being
+    // handled go back when it returns.
+    for (const wchar_t* n : {prop::kScrollHot, prop::kScrollDown, prop::kScrollSign})
+        removeProp(hwnd, n);
 
     removeProp(hwnd, prop::kProcAddr);
     SetWindowLongPtrW(hwnd, GWLP_WNDPROC, savedProc);

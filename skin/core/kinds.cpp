@@ -27,6 +27,7 @@ constexpr std::array kKindTable{
     KindNames{ControlKind::listHeader, {L"msvb_lib_header", L"sysheader32"}},
     KindNames{ControlKind::dataList, {L"datalistwndclass", L"dblistwndclass"}},
     KindNames{ControlKind::dropDownList, {L"combolbox"}},
+    KindNames{ControlKind::scrollBar, {L"scrollbar"}},
 };
 
 constexpr std::wstring_view kGridPrefix = L"apexgrid";
@@ -115,6 +116,7 @@ bool isProgressBar(std::wstring_view n) noexcept { return named(ControlKind::pro
 bool isListHeader(std::wstring_view n) noexcept { return named(ControlKind::listHeader, n); }
 bool isDataList(std::wstring_view n) noexcept { return named(ControlKind::dataList, n); }
 bool isDropDownList(std::wstring_view n) noexcept { return named(ControlKind::dropDownList, n); }
+bool isScrollBar(std::wstring_view n) noexcept { return named(ControlKind::scrollBar, n); }
 bool isGrid(std::wstring_view n) noexcept { return n.starts_with(kGridPrefix); }
 
 } // namespace skin

@@ -12,7 +12,7 @@ namespace skin {
 
 enum class ControlKind {
     container, pushButton, comboBox, driveList, checkBox, optionButton,
-    progressBar, listHeader, dataList, dropDownList, grid, other
+    progressBar, listHeader, dataList, dropDownList, scrollBar, grid, other
 };
 
 // The class name as the system reports it, or "" when it cannot be read.
@@ -46,6 +46,7 @@ bool isProgressBar(std::wstring_view lowerName) noexcept;
 bool isListHeader(std::wstring_view lowerName) noexcept;
 bool isDataList(std::wstring_view lowerName) noexcept;
 bool isDropDownList(std::wstring_view lowerName) noexcept;
+bool isScrollBar(std::wstring_view lowerName) noexcept; // the system's "ScrollBar" windows
 bool isGrid(std::wstring_view lowerName) noexcept;
 
 } // namespace skin

@@ -12,6 +12,7 @@
 #include "skin/paint/combo_button.h"
 #include "skin/paint/header.h"
 #include "skin/paint/progress_bar.h"
+#include "skin/paint/scroll_bar.h"
 
 namespace skin {
 
@@ -131,6 +132,16 @@ LRESULT onPaint(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
         return 0;
     case ControlKind::grid:
         return paintGrid(savedProc, hwnd, msg, wParam, lParam);
+    case ControlKind::scrollBar:
+        if (!isScrollBarWindow(hwnd)) // a size box keeps the system's look
+            return forward(savedProc, hwnd, msg, wParam, lParam);
+        if (wParam) {
+            paintScrollBars(hwnd, reinterpret_cast<HDC>(wParam));
+        } else {
+            const PaintScope paint(hwnd);
+            paintScrollBars(hwnd, paint.dc());
+        }
+        return 0;
     default:
         return forward(savedProc, hwnd, msg, wParam, lParam);
     }
