@@ -123,9 +123,26 @@ QuietScrollBars::~QuietScrollBars()
     }
     // A "ScrollBar" window has no style bits to take off; it draws itself
     // when enabled or disabled, and is drawn again by the skin at once.
-    const bool bars = (GetWindowLongPtrW(m_hwnd, GWL_STYLE) & kBarBits) || (m_msg == WM_ENABLE && isScrollBarWindow(m_hwnd));
+    const bool bars = scrollStyleOf(m_hwnd) || (m_msg == WM_ENABLE && isScrollBarWindow(m_hwnd));
+    // After a notification the thumb is drawn anew also while the system
+    // tracks it, at the position it tracks.
     if (bars && isAttached(m_hwnd))
-        refreshScrollBars(m_hwnd, false);
+        refreshScrollBars(m_hwnd, m_msg == WM_VSCROLL || m_msg == WM_HSCROLL);
+}
+
+LRESULT forwardQuietly(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    if (!(style & kBarBits) || getProp(hwnd, prop::kScrollBits) != 0)
+        return forward(savedProc, hwnd, msg, wParam, lParam);
+    setProp(hwnd, prop::kScrollBits, style & kBarBits);
+    setStyleQuietly(hwnd, style & ~kBarBits);
+    const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
+    if (IsWindow(hwnd)) {
+        const LONG_PTR bits = reinterpret_cast<LONG_PTR>(RemovePropW(hwnd, prop::kScrollBits));
+        setStyleQuietly(hwnd, GetWindowLongPtrW(hwnd, GWL_STYLE) | bits);
+    }
+    return result;
 }
 
 LRESULT onNcCalcSize(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
