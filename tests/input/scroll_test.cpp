@@ -74,10 +74,8 @@ LRESULT CALLBACK record(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     if (!notification)
         return result;
     const std::pair<int, int> note{msg == WM_MOUSEWHEEL ? -1 : LOWORD(wParam), HIWORD(wParam)};
-    if (r.notes.empty() || note.first != SB_THUMBTRACK || r.notes.back().first != SB_THUMBTRACK)
-        r.notes.push_back(note);
-    else
-        r.notes.back() = note;
+    const bool again = !r.notes.empty() && note.first == SB_THUMBTRACK && r.notes.back().first == SB_THUMBTRACK;
+    again ? void(r.notes.back() = note) : r.notes.push_back(note);
     return result;
 }
 
@@ -98,71 +96,42 @@ void pointer(std::initializer_list<std::pair<POINT, DWORD>> steps)
         Sleep(20), pumpMessages();
 }
 
-// Sends a message with a line of text, or none, as its lParam.
-LRESULT send(HWND hwnd, UINT msg, WPARAM wParam, const wchar_t* text = nullptr)
-{
-    return SendMessageW(hwnd, msg, wParam, reinterpret_cast<LPARAM>(text));
-}
+// A message to a control; 0 fills it with 60 lines (a list view with 60 rows).
+using Send = std::tuple<UINT, WPARAM, LPARAM>;
 
-void fillList(HWND list)
+void send(HWND hwnd, const Send& s)
 {
+    if (auto [msg, wParam, lParam] = s; msg)
+        return void(SendMessageW(hwnd, msg, wParam, lParam));
+    std::wstring lines;
     for (int n = 1; n <= 60; ++n)
-        send(list, LB_ADDSTRING, 0, (L"item " + std::to_wstring(n)).c_str());
+        lines += L"line " + std::to_wstring(n) + L"\r\n", SendMessageW(hwnd, LB_ADDSTRING, 0, LPARAM(L"item"));
+    SetWindowTextW(hwnd, lines.c_str()), SendMessageW(hwnd, LVM_SETITEMCOUNT, 60, 0);
 }
 
-std::wstring sixtyLines()
-{
-    std::wstring text;
-    for (int i = 1; i <= 60; ++i)
-        text += L"line " + std::to_wstring(i) + L"\r\n";
-    return text;
-}
-
-void fillListView(HWND view)
-{
-    LVCOLUMNW column{LVCF_WIDTH, 0, 150};
-    SendMessageW(view, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
-    for (int n = 0; n < 60; ++n) {
-        std::wstring text = L"row " + std::to_wstring(n);
-        LVITEMW item{LVIF_TEXT, n, 0, 0, 0, text.data()};
-        SendMessageW(view, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    }
-}
-
-struct Twins {
+// The list view asks the system for a dragged thumb's position, so the system tracks its thumb.
+const struct Twins {
     const wchar_t* cls;
     DWORD style;
-    void (*fill)(HWND);
-    void (*change)(HWND); // content and view changed by messages, ending with the bar shown
-};
-
-const Twins kTwins[] = {
-    {L"ListBox", LBS_NOINTEGRALHEIGHT, fillList,
-     [](HWND h) {
-         send(h, LB_INSERTSTRING, 3, L"inserted"), send(h, LB_DELETESTRING, 0), send(h, LB_SETTOPINDEX, 7);
-         send(h, LB_SETCURSEL, 58), send(h, LB_RESETCONTENT, 0), fillList(h), send(h, LB_SETCURSEL, 30);
-     }},
-    {L"Edit", ES_MULTILINE, [](HWND h) { SetWindowTextW(h, sixtyLines().c_str()); },
-     [](HWND h) {
-         send(h, EM_SETSEL, 0, 0), send(h, EM_REPLACESEL, FALSE, L"1\r\n2\r\n3\r\n"), SendMessageW(h, EM_LINESCROLL, 0, 9);
-         send(h, EM_SCROLL, SB_PAGEDOWN), send(h, WM_SETTEXT, 0, L"");
-         send(h, WM_SETTEXT, 0, sixtyLines().c_str()), SendMessageW(h, EM_LINESCROLL, 0, 20);
-     }},
-    // It asks the system for the dragged thumb's position, so the system tracks the thumb there.
-    {WC_LISTVIEWW, LVS_REPORT | LVS_NOCOLUMNHEADER, fillListView, [](HWND) {}},
+    std::vector<Send> changes; // of content and view, ending with the bar shown
+} kTwins[] = {
+    {L"ListBox", LBS_NOINTEGRALHEIGHT, {{LB_INSERTSTRING, 3, LPARAM(L"x")}, {LB_DELETESTRING, 0, 0}, {LB_SETTOPINDEX, 7, 0},
+                                        {LB_SETCURSEL, 58, 0}, {LB_RESETCONTENT, 0, 0}, {}, {LB_SETCURSEL, 30, 0}}},
+    {L"Edit", ES_MULTILINE, {{EM_REPLACESEL, 0, LPARAM(L"1\r\n2\r\n")}, {EM_LINESCROLL, 0, 9}, {EM_SCROLL, SB_PAGEDOWN, 0},
+                             {WM_SETTEXT, 0, LPARAM(L"")}, {}, {EM_LINESCROLL, 0, 20}}},
+    {WC_LISTVIEWW, LVS_REPORT | LVS_OWNERDATA, {}},
 };
 
 TEST(ScrollBars, RealPointerOnSkinnedControlsEndsAsOnTheirTwinsAndNoSystemBarShows)
 {
-    const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES};
-    InitCommonControlsEx(&controls);
+    InitCommonControls();
     for (const Twins& kind : kTwins) {
         SCOPED_TRACE(testing::Message() << "class " << kind.cls);
         UniqueWindow host = makeTopLevel(L"ScrollTestHost", 420, 200, L"scroll test");
         HWND pair[2]{};
         for (int i = 0; i < 2; ++i) {
             pair[i] = makeChild(host.get(), kind.cls, L"", kind.style | WS_VSCROLL, 10 + 200 * i, 10, 180, 150, WS_EX_CLIENTEDGE);
-            kind.fill(pair[i]);
+            send(pair[i], {});
             g_recorders[pair[i]] = {reinterpret_cast<WNDPROC>(SetWindowLongPtrW(pair[i], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&record)))};
         }
         const LONG_PTR style = GetWindowLongPtrW(pair[0], GWL_STYLE);
@@ -189,7 +158,8 @@ TEST(ScrollBars, RealPointerOnSkinnedControlsEndsAsOnTheirTwinsAndNoSystemBarSho
             EXPECT_TRUE(hwnd == pair[0] || g_recorders[hwnd].ncPaints == 0) << "the system's tracking drew without WM_NCPAINT";
             pointer({{{x - 60, top + 40}, MOUSEEVENTF_WHEEL}});
             g_changing = true;
-            kind.change(hwnd);
+            for (const Send& change : kind.changes)
+                send(hwnd, change);
             g_changing = false;
         }
         const Recorder& skinned = g_recorders[pair[0]];
