@@ -5,7 +5,7 @@
 #include "reliability.h"
 
 #include "app/form1.h"
-#include "app/form_classes.h"
+#include "forms/form_classes.h"
 #include "gallery/gallery_form.h"
 #include "support/pixels.h"
 
