@@ -1,6 +1,7 @@
 // Helpers for the application tests: pumping through the form's keyboard
-// interface, real mouse input, a launcher that records, a watcher that reads
-// and answers message boxes, the policy value, a fresh folder.
+// interface, real mouse input, programs of the build started as the user
+// would, a launcher that records, a watcher that reads and answers message
+// boxes, the policy value, a fresh folder.
 #pragma once
 
 #include "app/form1.h"
@@ -19,7 +20,8 @@
 
 namespace qmapp {
 
-// Dispatches messages until `done` holds or `limitMs` has passed; returns `done()`.
+// Dispatches messages until `done` holds or `limitMs` has passed; returns `done()`. Looks every 20 ms at
+// least: `done` may watch another process.
 inline bool pumpUntil(HWND form, const std::function<bool()>& done, DWORD limitMs = 3000)
 {
     const ULONGLONG end = GetTickCount64() + limitMs;
@@ -29,7 +31,7 @@ inline bool pumpUntil(HWND form, const std::function<bool()>& done, DWORD limitM
         const ULONGLONG now = GetTickCount64();
         if (const bool finished = done(); finished || now >= end)
             return finished;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(std::min<ULONGLONG>(end - now, 20)), QS_ALLINPUT);
     }
 }
 inline void pumpPending(HWND form) { pumpUntil(form, [] { return true; }, 0); }
@@ -51,6 +53,30 @@ inline std::wstring textOf(HWND hwnd, bool className = false)
     wchar_t buffer[1024]{};
     className ? GetClassNameW(hwnd, buffer, 1024) : GetWindowTextW(hwnd, buffer, 1024);
     return buffer;
+}
+
+// Starts a program of the build ("app\\quillmend.exe") through the Wine loader, which takes the user-interface
+// language from the Unix locale, under `locale` and at `dpi` (the user's setting, read by a process as it starts;
+// 96 again once the window shows). Its window, of the form runtime's class, once shown; null if none came.
+inline HWND startProgram(const wchar_t* program, const wchar_t* locale, DWORD dpi = 96)
+{
+    wchar_t self[MAX_PATH]{};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring command = L"Z:\\usr\\bin\\wine \"" + (std::filesystem::path(self).parent_path().parent_path() / program).wstring() + L"\"";
+    const auto setDpi = [](DWORD value) { RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &value, sizeof value); };
+    setDpi(dpi);
+    SetEnvironmentVariableW(L"LC_ALL", locale);
+    STARTUPINFOW startup{.cb = sizeof startup};
+    PROCESS_INFORMATION child{};
+    HWND form = nullptr;
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child)) {
+        pumpUntil(nullptr, [&] { return IsWindowVisible(form = FindWindowW(L"Form", nullptr)); }, 20'000);
+        for (HANDLE h : {child.hProcess, child.hThread})
+            CloseHandle(h);
+    }
+    SetEnvironmentVariableW(L"LC_ALL", nullptr);
+    setDpi(96);
+    return form;
 }
 
 // A command line, its window, its wait bound.
