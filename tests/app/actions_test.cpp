@@ -39,6 +39,7 @@ TEST(RegistryAction, WritesTheScriptFreshImportsItTellsTheTruthAndRemovesIt)
         {"registry editor cannot start", &kDisableMenu, LaunchResult::notStarted, editorNotStarted},
         {"registry editor does not finish", &kDisableMenu, LaunchResult::timedOut, editorUnfinished},
         {"value unchanged", &kDisableMenu, LaunchResult::finished, valueUnchanged},
+        {"value unchanged by the enable script", &kEnableMenu, LaunchResult::finished, valueUnchanged},
         {"editor disabled for the machine", &kDisableMenu, LaunchResult::finished, changedDirectly, HKEY_LOCAL_MACHINE},
         {"editor disabled for the user", &kEnableMenu, LaunchResult::finished, changedDirectly, HKEY_CURRENT_USER},
         {"editor tools value 2", &kDisableMenu, LaunchResult::finished, valueUnchanged, HKEY_LOCAL_MACHINE, 2},
@@ -77,6 +78,7 @@ TEST(RegistryAction, WritesTheScriptFreshImportsItTellsTheTruthAndRemovesIt)
         EXPECT_EQ(watcher.boxes[0].text.find(L"DisableRegistryTools") != std::wstring::npos, row.outcome == changedDirectly);
         EXPECT_FALSE(fs::exists(path));
         EXPECT_EQ(readContextMenuPolicy(), std::optional<DWORD>(ok ? action.intendedValue : 1 - action.intendedValue));
+        EXPECT_EQ(qmapp::textOf(form1.hwnd()), Form1::stateTitle()) << "the title after the click";
     }
 }
 
@@ -99,6 +101,7 @@ TEST(ShellRestart, OnlyYesRestartsTheShellAndAFailedStartIsTold)
             expectBox(watcher.boxes[1], form1.hwnd(), kRestartFailed, IDI_ERROR, {IDOK});
         const std::vector<qmapp::Launch> restart{{L"\"" + systemDirectory() + L"\\cmd.exe\" /s /c \"\"" + systemDirectory() + L"\\taskkill.exe\" /f /im explorer.exe & \"" + windowsDirectory() + L"\\explorer.exe\"\"", WindowMode::hidden, std::nullopt}};
         EXPECT_EQ(launcher.launches, row.answer == IDYES ? restart : std::vector<qmapp::Launch>{});
+        EXPECT_EQ(qmapp::textOf(form1.hwnd()), Form1::stateTitle()) << "the title after the click";
     }
 }
 

@@ -18,6 +18,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <sstream>
 
@@ -271,4 +272,47 @@ TEST(Input, ResizesMovesAndOwnedWindows)
     DestroyWindow(owned);
     DestroyWindow(stranger);
     EXPECT_EQ(skin::attachedWindowCount(), count);
+}
+
+// The real pointer across the controls and along the header's items, then onto a window the skin does not own:
+// each control turns hot under it, and with no leave message from the test every one ends with the look it had.
+TEST(Input, RealPointerAcrossTheControlsOntoAForeignWindow)
+{
+    InputForm f;
+    UniqueWindow foreign = makeTopLevel(L"QmForeign", 120, 60, L"foreign");
+    SetWindowPos(foreign.get(), nullptr, 600, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    const auto until = [](const std::function<bool()>& done) {
+        for (const ULONGLONG end = GetTickCount64() + 3000; !done() && GetTickCount64() < end;)
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT), pumpMessages();
+        return done();
+    };
+    const HWND controls[] = {f.push, f.check, f.comboList, f.comboEdit, f.header};
+    const auto looks = [&] { std::vector<Dib> all; for (HWND h : controls) all.push_back(captureWindow(h)); return all; };
+    const auto middle = [](HWND hwnd, int x = -1) { RECT r{}; GetWindowRect(hwnd, &r); return POINT{x < 0 ? (r.left + r.right) / 2 : r.left + x, (r.top + r.bottom) / 2}; };
+    // The controls' own procedures see no moves, so none asks for leave notifications or repaints a hot item of its
+    // own, as the classic system look does not: only what the skin does brings them back.
+    for (HWND h : controls) {
+        SetPropW(h, L"QmOwnProc", GetPropW(h, skin::prop::kProcAddr));
+        SetPropW(h, skin::prop::kProcAddr, reinterpret_cast<HANDLE>(+[](HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            return msg == WM_MOUSEMOVE ? 0 : CallWindowProcW(reinterpret_cast<WNDPROC>(GetPropW(hwnd, L"QmOwnProc")), hwnd, msg, wParam, lParam);
+        }));
+    }
+    const auto atRest = [&] { return std::ranges::none_of(controls, [](HWND h) { return skin::getProp(h, skin::prop::kOldState) || skin::getProp(h, skin::prop::kTimerId); }); };
+    pointAt(nullptr);
+    ASSERT_TRUE(until(atRest));
+    paintNow(f.form.get()); // the looks before; afterwards only what the pointer made them paint
+    const std::vector<Dib> before = looks();
+    const struct { POINT at; HWND hwnd; const wchar_t* prop; int value; } steps[] = {
+        {middle(f.push), f.push, skin::prop::kOldState, 1}, {middle(f.check), f.check, skin::prop::kOldState, 1},
+        {middle(f.comboList), f.comboList, skin::prop::kOldState, 1}, {middle(f.comboEdit, 95), f.comboEdit, skin::prop::kOldState, 1},
+        {middle(f.header, 25), f.header, skin::prop::kHmIndex, 0}, {middle(f.header, 75), f.header, skin::prop::kHmIndex, 1},
+        {middle(foreign.get()), f.header, skin::prop::kHmIndex, -1}};
+    for (const auto& step : steps) {
+        SetCursorPos(step.at.x, step.at.y);
+        EXPECT_TRUE(until([&] { return skin::getProp(step.hwnd, step.prop) == step.value; })) << "step " << &step - steps;
+    }
+    EXPECT_TRUE(until(atRest));
+    const std::vector<Dib> after = looks();
+    for (size_t i = 0; i < std::size(controls); ++i)
+        EXPECT_TRUE(samePixels(before[i], after[i])) << "control " << i;
 }
