@@ -15,7 +15,7 @@ namespace {
 using namespace quillmend;
 namespace fs = std::filesystem;
 
-void click(Form1& form1, const wchar_t* name) { SendMessageW(form1.form().window(name), BM_CLICK, 0, 0); qmapp::pumpPending(form1.hwnd()); }
+void click(Form1& form1, const wchar_t* name) { SendMessageW(form1.form().window(name), BM_CLICK, 0, 0); qmtest::pumpMessages(); }
 
 void expectBox(const qmapp::BoxSeen& box, HWND owner, std::wstring_view text, const wchar_t* icon, std::vector<int> buttons)
 {

@@ -7,6 +7,7 @@
 #include "app/form1.h"
 #include "app/registry_script.h"
 #include "support/pixels.h"
+#include "support/windows.h"
 
 #include <gtest/gtest.h>
 
@@ -20,21 +21,8 @@
 
 namespace qmapp {
 
-// Dispatches messages until `done` holds or `limitMs` has passed; returns `done()`. Looks every 20 ms at
-// least: `done` may watch another process.
-inline bool pumpUntil(HWND form, const std::function<bool()>& done, DWORD limitMs = 3000)
-{
-    const ULONGLONG end = GetTickCount64() + limitMs;
-    for (MSG msg{};;) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            quillmend::dispatchFormMessage(form, msg);
-        const ULONGLONG now = GetTickCount64();
-        if (const bool finished = done(); finished || now >= end)
-            return finished;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(std::min<ULONGLONG>(end - now, 20)), QS_ALLINPUT);
-    }
-}
-inline void pumpPending(HWND form) { pumpUntil(form, [] { return true; }, 0); }
+// Pumps as the program does; no test here needs the form's keyboard interface.
+inline bool pumpUntil(HWND, const std::function<bool()>& done, DWORD limitMs = 3000) { return qmtest::pumpUntil(done, limitMs); }
 
 // The real cursor onto a point of a window's client area (its centre by default).
 inline void moveCursorTo(HWND hwnd, std::optional<POINT> client = std::nullopt)
@@ -66,13 +54,11 @@ inline HWND startProgram(const wchar_t* program, const wchar_t* locale, DWORD dp
     const auto setDpi = [](DWORD value) { RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &value, sizeof value); };
     setDpi(dpi);
     SetEnvironmentVariableW(L"LC_ALL", locale);
-    STARTUPINFOW startup{.cb = sizeof startup};
-    PROCESS_INFORMATION child{};
+    STARTUPINFOW startup{.cb = sizeof startup}; PROCESS_INFORMATION child{};
     HWND form = nullptr;
     if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child)) {
         pumpUntil(nullptr, [&] { return IsWindowVisible(form = FindWindowW(L"Form", nullptr)); }, 20'000);
-        for (HANDLE h : {child.hProcess, child.hThread})
-            CloseHandle(h);
+        CloseHandle(child.hProcess), CloseHandle(child.hThread);
     }
     SetEnvironmentVariableW(L"LC_ALL", nullptr);
     setDpi(96);

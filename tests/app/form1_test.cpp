@@ -1,4 +1,4 @@
-// Form1's captions in every language, and its link label under real mouse moves.
+// Form1's link label under real mouse moves.
 #include "app_support.h"
 
 #include "support/gdi_count.h"
@@ -7,35 +7,6 @@
 namespace {
 
 using namespace quillmend;
-
-// Every caption fits its box in every language, in the control's own font: on one line inside a button or
-// between a frame's corners, the instructions wrapped inside their label.
-TEST(Form1, EveryCaptionFitsItsBoxInEveryLanguage)
-{
-    qmapp::RecordingLauncher launcher;
-    Form1 form1(launcher);
-    const std::pair<const wchar_t*, UINT> captions[] = {{L"Frame1", IDS_FRAME_INSTRUCTIONS}, {L"Label1", IDS_INSTRUCTIONS},
-        {L"Frame2", IDS_FRAME_ACTIONS}, {L"Command2", IDS_BUTTON_ENABLE}, {L"Command3", IDS_BUTTON_DISABLE}, {L"Command1", IDS_BUTTON_RESTART}};
-    for (Language language : {Language::chinese, Language::traditionalChinese, Language::english})
-        for (auto [name, id] : captions) {
-            // The program's own Simplified instructions wrap to seven lines: they fit in SimSun's 12-pixel lines,
-            // not in the 14-pixel lines of the font that stands in for it here.
-            if (language == Language::chinese && id == IDS_INSTRUCTIONS)
-                continue;
-            HWND hwnd = form1.form().window(name);
-            const bool wrapped = name == std::wstring_view(L"Label1");
-            RECT box{}, need{};
-            GetClientRect(hwnd, &box);
-            need.right = box.right;
-            HDC dc = GetDC(hwnd);
-            HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
-            DrawTextW(dc, text(id, language).data(), int(text(id, language).size()), &need, DT_CALCRECT | DT_NOPREFIX | (wrapped ? DT_WORDBREAK : DT_SINGLELINE));
-            SelectObject(dc, font);
-            ReleaseDC(hwnd, dc);
-            EXPECT_TRUE(need.right <= box.right - (wrapped ? 0 : 16) && need.bottom <= box.bottom)
-                << int(language) << " " << id << ": " << need.right << " x " << need.bottom << " in " << box.right << " x " << box.bottom;
-        }
-}
 
 // The link is plain with the hand cursor over it, underlined over the bare form, and a click opens the forum.
 TEST(Form1, LinkIsPlainWithAHandOverItUnderlinedOverTheBareFormAndAClickOpensTheForum)
@@ -46,7 +17,6 @@ TEST(Form1, LinkIsPlainWithAHandOverItUnderlinedOverTheBareFormAndAClickOpensThe
     form1.show();
     SetForegroundWindow(form1.hwnd());
     const auto control = [&](const wchar_t* name) { return form1.form().window(name); };
-    const auto until = [&](const std::function<bool()>& done) { return qmapp::pumpUntil(form1.hwnd(), done); };
     HWND link = control(L"Label3");
     auto underlined = [&] { LOGFONTW lf{}; GetObjectW(reinterpret_cast<HFONT>(SendMessageW(link, WM_GETFONT, 0, 0)), sizeof lf, &lf); return lf.lfUnderline != 0; };
     const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND), arrow = LoadCursorW(nullptr, IDC_ARROW);
@@ -60,7 +30,7 @@ TEST(Form1, LinkIsPlainWithAHandOverItUnderlinedOverTheBareFormAndAClickOpensThe
     for (const Step& step : steps) {
         SCOPED_TRACE(testing::Message() << "over '" << step.over << "' underline " << step.underline);
         qmapp::moveCursorTo(*step.over ? control(step.over) : form1.hwnd(), step.at);
-        ASSERT_TRUE(until([&] { return underlined() == step.underline && GetCursor() == step.cursor; }));
+        ASSERT_TRUE(qmtest::pumpUntil([&] { return underlined() == step.underline && GetCursor() == step.cursor; }));
         if (step.cursor == hand && plainObjects < 0)
             plainObjects = qmtest::liveGdiObjects();
         EXPECT_TRUE(step.cursor != hand || qmtest::liveGdiObjects() == plainObjects) << "a font left behind";
@@ -69,7 +39,7 @@ TEST(Form1, LinkIsPlainWithAHandOverItUnderlinedOverTheBareFormAndAClickOpensThe
     qmapp::BoxWatcher watcher({IDOK});
     qmapp::mouse(MOUSEEVENTF_LEFTDOWN);
     qmapp::mouse(MOUSEEVENTF_LEFTUP);
-    ASSERT_TRUE(until([&] { return !watcher.boxes.empty(); }));
+    ASSERT_TRUE(qmtest::pumpUntil([&] { return !watcher.boxes.empty(); }));
     EXPECT_EQ(std::pair(watcher.boxes[0].text, watcher.boxes[0].icon), std::pair(std::wstring(kOpenAddressFailed), LoadIconW(nullptr, IDI_ERROR)));
     EXPECT_EQ(launcher.launches, (std::vector<qmapp::Launch>{{L"\"" + systemDirectory() + L"\\rundll32.exe\" url.dll,FileProtocolHandler \"https://forum.example.com/\"",
                                                               WindowMode::normalFocus, std::nullopt}}));

@@ -1,35 +1,53 @@
-// Quillmend's window and the gallery, each started as a program of its own at
-// 96 and at 144 DPI, against their golden pictures: places, captions, fonts,
-// colours and every painter's look at both densities.
+// Quillmend and the gallery started as programs, the way a user starts them:
+// under a Simplified Chinese, a Traditional Chinese and an English locale,
+// and at 96 and 144 DPI. Each window matches its golden picture once the
+// first paint and the focus fade have settled. Quillmend's window and its
+// message box speak the locale's language only, and its title tells the
+// menu's state, the current user's beside the machine's, after an action and
+// after a change another process broadcasts.
 #include "app_support.h"
 
+#include "app/registry_script.h"
 #include "support/windows.h"
 
 namespace {
 
-// At 144 DPI the pointer rests on the gallery's editable combo box, on the part of its button that only the
-// 144-DPI button is wide enough to cover: the golden shows that button hot.
-TEST(Programs, Form1AndTheGalleryMatchTheirGoldensAt96And144Dpi)
+using namespace quillmend;
+
+// Quillmend's actions are checked in the rows with titles. At 144 DPI the pointer rests on the gallery's editable
+// combo box, on the part of its button that only the 144-DPI button is wide enough to cover: the golden shows it hot.
+TEST(Programs, InEveryLanguageAndAt96And144DpiAsTheirGoldens)
 {
-    struct Row { const wchar_t *program, *golden, *shot; DWORD dpi; };
-    for (auto [program, golden, shot, dpi] : {Row{L"app\\quillmend.exe", L"form1", L"quillmend-form1", 96},
-                                              {L"gallery\\skin-gallery.exe", L"gallery", L"skin-gallery", 96},
-                                              {L"app\\quillmend.exe", L"form1-144dpi", L"quillmend-144dpi", 144},
-                                              {L"gallery\\skin-gallery.exe", L"gallery-144dpi", L"skin-gallery-144dpi", 144}}) {
-        SCOPED_TRACE(testing::Message() << golden);
+    constexpr wchar_t kQuillmend[] = L"app\\quillmend.exe", kGallery[] = L"gallery\\skin-gallery.exe";
+    // `user`: the current user's own value, shown beside the machine's; 2: none.
+    struct Row { const wchar_t *program, *locale, *golden; DWORD dpi; const wchar_t *enabled, *disabled, *boxTitle; DWORD user; Language language; };
+    const Row rows[] = {
+        {kQuillmend, L"zh_CN.UTF-8", L"form1", 96, L"Quillmend — 右键菜单：已启用（本用户：已启用）", L"Quillmend — 右键菜单：已禁用（本用户：已启用）",
+         L"提示", 0, Language::chinese},
+        {kQuillmend, L"zh_TW.UTF-8", L"form1-zh-tw", 96, L"Quillmend — 右鍵選單：已啟用", L"Quillmend — 右鍵選單：已停用", L"提示", 2,
+         Language::traditionalChinese},
+        {kQuillmend, L"en_US.UTF-8", L"form1-en", 96, L"Quillmend — right-click menu: enabled", L"Quillmend — right-click menu: disabled",
+         L"Quillmend", 2, Language::english},
+        {kQuillmend, L"zh_CN.UTF-8", L"form1-144dpi", 144}, {kGallery, L"zh_CN.UTF-8", L"gallery", 96},
+        {kGallery, L"zh_CN.UTF-8", L"gallery-144dpi", 144}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.golden);
+        qmapp::setPolicy(0);
+        row.user == 2 ? RegDeleteKeyValueW(HKEY_CURRENT_USER, kPolicyKey, kPolicyValue)
+                      : RegSetKeyValueW(HKEY_CURRENT_USER, kPolicyKey, kPolicyValue, REG_DWORD, &row.user, sizeof(DWORD));
         SetCursorPos(1000, 740);
-        HWND window = qmapp::startProgram(program, L"zh_CN.UTF-8", dpi);
-        ASSERT_NE(window, nullptr);
-        SetForegroundWindow(window);
-        for (HWND c = nullptr; dpi == 144 && (c = FindWindowExW(window, c, L"ComboBox", nullptr));) {
+        HWND form = qmapp::startProgram(row.program, row.locale, row.dpi), box = nullptr;
+        ASSERT_NE(form, nullptr);
+        SetForegroundWindow(form);
+        for (HWND c = nullptr; row.dpi == 144 && (c = FindWindowExW(form, c, L"ComboBox", nullptr));) {
             RECT r{};
             GetWindowRect(c, &r);
             if ((GetWindowLongPtrW(c, GWL_STYLE) & 3) == CBS_DROPDOWN)
                 SetCursorPos(r.right - 2 - GetSystemMetrics(SM_CXVSCROLL) - 4, (r.top + r.bottom) / 2);
         }
-        RECT client{}; // the picture once the first paint and the focus fade have settled
-        GetClientRect(window, &client);
-        MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        RECT client{};
+        GetClientRect(form, &client);
+        MapWindowPoints(form, nullptr, reinterpret_cast<POINT*>(&client), 2);
         std::optional<qmtest::Dib> last(qmtest::captureScreen(client));
         for (int same = 0, i = 0; same < 3 && i < 50; ++i) {
             qmapp::pumpUntil(nullptr, [] { return false; }, 200);
@@ -37,11 +55,32 @@ TEST(Programs, Form1AndTheGalleryMatchTheirGoldensAt96And144Dpi)
             same = qmtest::samePixels(now, *last) ? same + 1 : 0;
             last.emplace(std::move(now));
         }
-        qmtest::savePng(qmtest::captureWindow(window), shot);
-        EXPECT_TRUE(qmtest::matchesGolden(*last, golden));
-        PostMessageW(window, WM_CLOSE, 0, 0);
-        EXPECT_TRUE(qmapp::pumpUntil(nullptr, [&] { return !IsWindow(window); }));
+        qmtest::savePng(qmtest::captureWindow(form), std::wstring(row.golden) + L"-window");
+        EXPECT_TRUE(qmtest::matchesGolden(*last, row.golden));
+        if (row.enabled) {
+            EXPECT_EQ(qmapp::textOf(form), row.enabled);
+            std::vector<HWND> windows = qmtest::withDescendants(form);
+            const auto disable = std::ranges::find(windows, text(IDS_BUTTON_DISABLE, row.language), [](HWND h) { return qmapp::textOf(h); });
+            ASSERT_NE(disable, windows.end());
+            PostMessageW(*disable, BM_CLICK, 0, 0); // with the real registry editor, in that process
+            ASSERT_TRUE(qmapp::pumpUntil(nullptr, [&] { box = FindWindowW(L"#32770", nullptr);
+                return GetWindow(box, GW_OWNER) == form && IsWindowVisible(box); }, 10'000));
+            EXPECT_EQ(qmapp::textOf(box), row.boxTitle);
+            std::wstring texts; // with CJK characters or punctuation, or not
+            for (HWND window : qmtest::withDescendants(box, windows))
+                texts += qmapp::textOf(window) + L" | ";
+            EXPECT_EQ(std::ranges::any_of(texts, [](wchar_t c) { return (c >= 0x3000 && c < 0xA000) || c >= 0xFF00; }),
+                      row.language != Language::english) << texts;
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            EXPECT_TRUE(qmapp::pumpUntil(nullptr, [&] { return qmapp::textOf(form) == row.disabled; }));
+            ProcessLauncher launcher; // a change made here reaches that window through the broadcast
+            EXPECT_EQ(Actions(launcher).applyScript(kEnableMenu), ScriptOutcome::changed);
+            EXPECT_TRUE(qmapp::pumpUntil(nullptr, [&] { return qmapp::textOf(form) == row.enabled; }));
+        }
+        PostMessageW(form, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(qmapp::pumpUntil(nullptr, [&] { return !IsWindow(form); }));
     }
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, kPolicyKey, kPolicyValue);
 }
 
 } // namespace

@@ -12,7 +12,6 @@
 
 #include <set>
 #include <string>
-#include <vector>
 
 namespace qmtest {
 
@@ -31,17 +30,6 @@ inline std::set<std::wstring> skinProperties(HWND hwnd)
             GlobalGetAtomNameW(static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(name)), text, 64);
         if (skinNames.contains(IS_INTRESOURCE(name) ? text : name))
             reinterpret_cast<std::set<std::wstring>*>(list)->insert(IS_INTRESOURCE(name) ? text : name);
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-// Every window below `parent`, at any depth.
-inline std::vector<HWND> descendants(HWND parent)
-{
-    std::vector<HWND> found;
-    EnumChildWindows(parent, [](HWND hwnd, LPARAM list) -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
         return TRUE;
     }, reinterpret_cast<LPARAM>(&found));
     return found;

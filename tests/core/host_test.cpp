@@ -49,48 +49,40 @@ TEST(Host, WindowOfAnyClassSkinsEveryWindowBelowItAndGivesThemBack)
 TEST(Host, DialogsOfAnotherThreadAreLeftAlone)
 {
     SkinnedForm f;
-    struct Other { HWND owner, under = nullptr, owned = nullptr; HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr); } other{f.f};
-    DWORD threadId = 0;
-    HANDLE thread = CreateThread(nullptr, 0, [](void* data) -> DWORD {
-        Other& o = *static_cast<Other*>(data);
-        o.under = CreateWindowExW(WS_EX_NOPARENTNOTIFY, L"#32770", L"", WS_CHILD | WS_VISIBLE, 100, 150, 200, 45, o.owner, nullptr, nullptr, nullptr);
-        o.owned = CreateWindowExW(0, L"#32770", L"owned", WS_POPUP | WS_CAPTION | WS_VISIBLE, 600, 300, 200, 80, o.owner, nullptr, nullptr, nullptr);
-        for (HWND dialog : {o.under, o.owned})
-            makeChild(dialog, L"Button", L"OK", BS_PUSHBUTTON, 5, 5, 75, 25);
-        SetEvent(o.ready);
+    static HWND theirs[4]; // the dialog under the form and its button, the owned dialog and its button
+    static const HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE thread = CreateThread(nullptr, 0, [](void* form) -> DWORD {
+        const auto owner = static_cast<HWND>(form);
+        theirs[0] = CreateWindowExW(WS_EX_NOPARENTNOTIFY, L"#32770", L"", WS_CHILD | WS_VISIBLE, 100, 150, 200, 45, owner, nullptr, nullptr, nullptr);
+        theirs[2] = CreateWindowExW(0, L"#32770", L"owned", WS_POPUP | WS_CAPTION | WS_VISIBLE, 600, 300, 200, 80, owner, nullptr, nullptr, nullptr);
+        for (int i : {1, 3})
+            theirs[i] = makeChild(theirs[i - 1], L"Button", L"OK", BS_PUSHBUTTON, 5, 5, 75, 25);
+        SetEvent(ready);
         for (MSG msg; GetMessageW(&msg, nullptr, 0, 0) > 0;)
             DispatchMessageW(&msg);
-        DestroyWindow(o.owned), DestroyWindow(o.under);
-        return 0;
-    }, &other, 0, &threadId);
-    const auto wait = [](HANDLE h) { while (MsgWaitForMultipleObjects(1, &h, FALSE, 5000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) pumpMessages(); };
-    wait(other.ready);
-    struct Seen { LONG_PTR proc, style; std::set<std::wstring> props; Dib pixels; };
-    const HWND theirs[] = {other.under, GetWindow(other.under, GW_CHILD), other.owned, GetWindow(other.owned, GW_CHILD)};
-    const auto look = [&] {
-        std::vector<Seen> all;
-        for (HWND h : theirs) // painted by their own thread, which then has nothing in hand
+        return DestroyWindow(theirs[2]) && DestroyWindow(theirs[0]);
+    }, f.f, 0, nullptr);
+    ASSERT_TRUE(pumpUntil([] { return WaitForSingleObject(ready, 0) == WAIT_OBJECT_0; }));
+    // Procedure, style and skin properties, and pixels, once their own thread has painted them and is idle.
+    const auto look = [] {
+        std::vector<std::pair<std::tuple<LONG_PTR, LONG_PTR, size_t>, Dib>> all;
+        for (HWND h : theirs)
             UpdateWindow(h), SendMessageW(h, WM_NULL, 0, 0);
         for (HWND h : theirs)
-            all.push_back({GetWindowLongPtrW(h, GWLP_WNDPROC), GetWindowLongPtrW(h, GWL_STYLE), skinProperties(h), captureWindow(h)});
+            all.emplace_back(std::tuple(GetWindowLongPtrW(h, GWLP_WNDPROC), GetWindowLongPtrW(h, GWL_STYLE), skinProperties(h).size()), captureWindow(h));
         return all;
     };
-    const std::vector<Seen> before = look();
-    const auto expectUntouched = [&](const char* when) {
-        const std::vector<Seen> now = look();
+    const auto before = look();
+    for (int (*step)(HWND) noexcept : {skin::startSkinEngine, skin::stopSkinEngine}) {
+        ASSERT_EQ(step(f.f), 1);
+        for (HWND named : {theirs[0], theirs[2]})
+            SendMessageW(f.f, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(named));
+        SendMessageW(f.f, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(theirs[2]));
+        const auto now = look();
         for (size_t i = 0; i < now.size(); ++i)
-            EXPECT_TRUE(now[i].proc == before[i].proc && now[i].style == before[i].style && now[i].props.empty()
-                        && samePixels(now[i].pixels, before[i].pixels)) << when << ", window " << i;
-    };
-    ASSERT_EQ(skin::startSkinEngine(f.f), 1);
-    for (HWND named : {other.under, other.owned})
-        SendMessageW(f.f, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(named));
-    SendMessageW(f.f, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(other.owned));
-    pumpMessages();
-    expectUntouched("skinned");
-    EXPECT_EQ(skin::stopSkinEngine(f.f), 1);
-    expectUntouched("stopped");
-    PostThreadMessageW(threadId, WM_QUIT, 0, 0);
-    wait(thread);
-    CloseHandle(thread), CloseHandle(other.ready);
+            EXPECT_TRUE(now[i].first == before[i].first && samePixels(now[i].second, before[i].second)) << "window " << i;
+    }
+    PostThreadMessageW(GetThreadId(thread), WM_QUIT, 0, 0);
+    EXPECT_TRUE(pumpUntil([&] { return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; }));
+    CloseHandle(thread);
 }

@@ -65,13 +65,14 @@ struct InputForm {
 
 LPARAM packPoint(int x, int y) { return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)), static_cast<WORD>(static_cast<short>(y))); }
 
-// Puts the pointer over the middle of `hwnd`, or over the desktop far from every test window.
-void pointAt(HWND hwnd)
+// Puts the pointer over the middle of `hwnd` (or `x` pixels from its left edge), or over the desktop far from
+// every test window.
+void pointAt(HWND hwnd, int x = -1)
 {
     RECT r{1000, 740, 1000, 740};
     if (hwnd)
         GetWindowRect(hwnd, &r);
-    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    SetCursorPos(x < 0 ? (r.left + r.right) / 2 : r.left + x, (r.top + r.bottom) / 2);
     pumpMessages();
 }
 
@@ -127,20 +128,16 @@ const Row kRows[] = {
     {"disable at rest", &F::push, "s1 a0 f0", WM_ENABLE, FALSE, 0, nullptr, "s3 a0 f0", 1},
     {"enable during a fade", &F::push, "s3 a120 f1", WM_ENABLE, TRUE, 0, &F::push, "s0 a0 f0", 1},
     // combo boxes: the painter keeps the state it drew; an editable one counts only its button area
-    {"list combo hot", &F::comboList, "s0 m0", WM_MOUSEMOVE, 0, kMiddle, &F::comboList, "s1 m1"},
     {"list combo pressed", &F::comboList, "s0", WM_MOUSEMOVE, kHeld, kMiddle, &F::comboList, "s2"},
     {"edit combo onto the button", &F::comboEdit, "s2", WM_MOUSEMOVE, 0, packPoint(90, 10), &F::comboEdit, "s1 m1"},
     {"edit combo off the button", &F::comboEdit, "s1", WM_MOUSEMOVE, 0, kMiddle, &F::comboEdit, "s0 m1"},
     {"drive list held anywhere", &F::drive, "s0", WM_MOUSEMOVE, kHeld, kMiddle, &F::drive, "s2"},
-    {"combo leave", &F::comboList, "s1 m1", WM_MOUSELEAVE, 0, 0, nullptr, "s0 m0"},
     {"list combo down anywhere", &F::comboList, "s0", WM_LBUTTONDOWN, kHeld, kMiddle, &F::comboList, "s2"},
     {"edit combo down on the button", &F::comboEdit, "s0", WM_LBUTTONDOWN, kHeld, packPoint(90, 10), &F::comboEdit, "s2"},
     {"edit combo down off the button", &F::comboEdit, "s0", WM_LBUTTONDOWN, kHeld, kMiddle, &F::comboEdit, "s0"},
     {"combo up over it", &F::comboList, "s0", WM_LBUTTONUP, 0, kMiddle, &F::comboList, "s1"},
     {"combo up elsewhere", &F::comboList, "s2", WM_LBUTTONUP, 0, kMiddle, nullptr, "s0"},
     // check boxes and option buttons
-    {"check hot", &F::check, "s0 m0", WM_MOUSEMOVE, 0, kMiddle, &F::check, "s1 m1"},
-    {"check leave", &F::check, "s1 m1", WM_MOUSELEAVE, 0, 0, nullptr, "s0 m0"},
     {"check down", &F::check, "s1", WM_LBUTTONDOWN, kHeld, kMiddle, &F::check, "s2"},
     {"check up", &F::check, "s2", WM_LBUTTONUP, 0, kMiddle, &F::check, "s0"},
     {"check space down", &F::check, "s0", WM_KEYDOWN, VK_SPACE, 0, &F::check, "s2"},
@@ -281,37 +278,32 @@ TEST(Input, RealPointerAcrossTheControlsOntoAForeignWindow)
     InputForm f;
     UniqueWindow foreign = makeTopLevel(L"QmForeign", 120, 60, L"foreign");
     SetWindowPos(foreign.get(), nullptr, 600, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    const auto until = [](const std::function<bool()>& done) {
-        for (const ULONGLONG end = GetTickCount64() + 3000; !done() && GetTickCount64() < end;)
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT), pumpMessages();
-        return done();
-    };
-    const HWND controls[] = {f.push, f.check, f.comboList, f.comboEdit, f.header};
+    const HWND controls[] = {f.push, f.check, f.option, f.comboList, f.comboEdit, f.header};
     const auto looks = [&] { std::vector<Dib> all; for (HWND h : controls) all.push_back(captureWindow(h)); return all; };
-    const auto middle = [](HWND hwnd, int x = -1) { RECT r{}; GetWindowRect(hwnd, &r); return POINT{x < 0 ? (r.left + r.right) / 2 : r.left + x, (r.top + r.bottom) / 2}; };
     // The controls' own procedures see no moves, so none asks for leave notifications or repaints a hot item of its
     // own, as the classic system look does not: only what the skin does brings them back.
-    for (HWND h : controls) {
-        SetPropW(h, L"QmOwnProc", GetPropW(h, skin::prop::kProcAddr));
-        SetPropW(h, skin::prop::kProcAddr, reinterpret_cast<HANDLE>(+[](HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
-            return msg == WM_MOUSEMOVE ? 0 : CallWindowProcW(reinterpret_cast<WNDPROC>(GetPropW(hwnd, L"QmOwnProc")), hwnd, msg, wParam, lParam);
-        }));
-    }
-    const auto atRest = [&] { return std::ranges::none_of(controls, [](HWND h) { return skin::getProp(h, skin::prop::kOldState) || skin::getProp(h, skin::prop::kTimerId); }); };
+    for (HWND h : controls)
+        SetPropW(h, L"QmOwnProc", GetPropW(h, skin::prop::kProcAddr)), SetPropW(h, skin::prop::kProcAddr, reinterpret_cast<HANDLE>(
+            +[](HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
+                return msg == WM_MOUSEMOVE ? 0 : CallWindowProcW(reinterpret_cast<WNDPROC>(GetPropW(hwnd, L"QmOwnProc")), hwnd, msg, wParam, lParam);
+            }));
+    const auto atRest = [&] {
+        return std::ranges::none_of(controls, [](HWND h) { return GetPropW(h, skin::prop::kOldState) || GetPropW(h, skin::prop::kMouseFlag) || GetPropW(h, skin::prop::kTimerId); });
+    };
     pointAt(nullptr);
-    ASSERT_TRUE(until(atRest));
+    ASSERT_TRUE(pumpUntil(atRest));
     paintNow(f.form.get()); // the looks before; afterwards only what the pointer made them paint
     const std::vector<Dib> before = looks();
-    const struct { POINT at; HWND hwnd; const wchar_t* prop; int value; } steps[] = {
-        {middle(f.push), f.push, skin::prop::kOldState, 1}, {middle(f.check), f.check, skin::prop::kOldState, 1},
-        {middle(f.comboList), f.comboList, skin::prop::kOldState, 1}, {middle(f.comboEdit, 95), f.comboEdit, skin::prop::kOldState, 1},
-        {middle(f.header, 25), f.header, skin::prop::kHmIndex, 0}, {middle(f.header, 75), f.header, skin::prop::kHmIndex, 1},
-        {middle(foreign.get()), f.header, skin::prop::kHmIndex, -1}};
+    const struct { HWND at; int x; HWND hwnd; const wchar_t* prop; int value; } steps[] = {
+        {f.push, -1, f.push, skin::prop::kOldState, 1}, {f.check, -1, f.check, skin::prop::kOldState, 1},
+        {f.option, -1, f.option, skin::prop::kOldState, 1}, {f.comboList, -1, f.comboList, skin::prop::kOldState, 1},
+        {f.comboEdit, 95, f.comboEdit, skin::prop::kOldState, 1}, {f.header, 25, f.header, skin::prop::kHmIndex, 0},
+        {f.header, 75, f.header, skin::prop::kHmIndex, 1}, {foreign.get(), -1, f.header, skin::prop::kHmIndex, -1}};
     for (const auto& step : steps) {
-        SetCursorPos(step.at.x, step.at.y);
-        EXPECT_TRUE(until([&] { return skin::getProp(step.hwnd, step.prop) == step.value; })) << "step " << &step - steps;
+        pointAt(step.at, step.x);
+        EXPECT_TRUE(pumpUntil([&] { return skin::getProp(step.hwnd, step.prop) == step.value; })) << "step " << &step - steps;
     }
-    EXPECT_TRUE(until(atRest));
+    EXPECT_TRUE(pumpUntil(atRest));
     const std::vector<Dib> after = looks();
     for (size_t i = 0; i < std::size(controls); ++i)
         EXPECT_TRUE(samePixels(before[i], after[i])) << "control " << i;

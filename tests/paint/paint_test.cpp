@@ -97,15 +97,7 @@ protected:
         return skin::onPaint(own, hwnd, msg, 0, 0);
     }
     // What the window shows, frame included.
-    static Dib pixels(HWND hwnd)
-    {
-        RECT r{};
-        GetWindowRect(hwnd, &r);
-        HDC dc = GetWindowDC(hwnd);
-        Dib dib = captureDc(dc, 0, 0, r.right - r.left, r.bottom - r.top);
-        ReleaseDC(hwnd, dc);
-        return dib;
-    }
+    static Dib pixels(HWND hwnd) { RECT r{}; GetWindowRect(hwnd, &r); return captureDc(skin::WindowDc(hwnd).get(), 0, 0, r.right - r.left, r.bottom - r.top); }
     // Adds what the window shows (frame included) to the sheet and destroys it.
     void shoot(HWND hwnd, bool keep = false)
     {

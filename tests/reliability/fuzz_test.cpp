@@ -42,9 +42,7 @@ std::unique_ptr<quillmend::Form> makeForm()
 // The form, every window below it and their drop-down lists (windows of their own), then `others`.
 std::vector<HWND> windowsOf(HWND form, const std::vector<HWND>& others = {})
 {
-    std::vector<HWND> all{form};
-    EnumChildWindows(form, [](HWND hwnd, LPARAM list) { reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd); return TRUE; },
-                     reinterpret_cast<LPARAM>(&all));
+    std::vector<HWND> all = withDescendants(form);
     for (size_t i = 0, owned = all.size(); i < owned; ++i) {
         COMBOBOXINFO info{sizeof(info)};
         if (GetComboBoxInfo(all[i], &info) && info.hwndList && GetParent(info.hwndList) != all[i])
@@ -189,8 +187,7 @@ TEST(Lifecycle, StopBeforeStartOrTwiceRemovedSavedProcedureAndWindowsDestroyedMi
                 auto form = gallery::createGallery();
                 form->show();
                 const wchar_t* names[] = {L"CommandEnabled", L"CheckUnchecked"};
-                HWND control = form->window(names[checkBox]), window = form->hwnd();
-                HWND doomed = wholeForm ? window : control;
+                HWND control = form->window(names[checkBox]), window = form->hwnd(), doomed = wholeForm ? window : control;
                 form->onClick(names[checkBox], [=] { how == stopped ? void(skin::stopSkinEngine(window)) : void(DestroyWindow(doomed)); });
                 const int attached = skin::attachedWindowCount();
                 if (how == spaceBar)

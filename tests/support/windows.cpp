@@ -16,12 +16,12 @@ const LPTOP_LEVEL_EXCEPTION_FILTER g_crashFilter = SetUnhandledExceptionFilter([
 
 } // namespace
 
-void registerPlainClass(const wchar_t* name)
+void registerPlainClass(const wchar_t* name, WNDPROC proc)
 {
     WNDCLASSEXW wc{sizeof(wc)};
     if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &wc) || GetClassInfoExW(nullptr, name, &wc))
         return;
-    wc = {sizeof(wc), 0, DefWindowProcW, 0, 0, GetModuleHandleW(nullptr), nullptr, LoadCursorW(nullptr, IDC_ARROW),
+    wc = {sizeof(wc), 0, proc, 0, 0, GetModuleHandleW(nullptr), nullptr, LoadCursorW(nullptr, IDC_ARROW),
           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr, name};
     RegisterClassExW(&wc);
 }
@@ -46,6 +46,14 @@ HWND makeChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD
                            nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
+std::vector<HWND> withDescendants(HWND window, std::vector<HWND> all)
+{
+    all.push_back(window);
+    EnumChildWindows(window, [](HWND child, LPARAM to) { reinterpret_cast<std::vector<HWND>*>(to)->push_back(child); return TRUE; },
+                     reinterpret_cast<LPARAM>(&all));
+    return all;
+}
+
 void pumpMessages()
 {
     MSG msg;
@@ -53,6 +61,13 @@ void pumpMessages()
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
+}
+
+bool pumpUntil(const std::function<bool()>& done, DWORD limitMs)
+{
+    for (const ULONGLONG end = GetTickCount64() + limitMs; !done() && GetTickCount64() < end;)
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT), pumpMessages();
+    return done();
 }
 
 void paintNow(HWND hwnd)
