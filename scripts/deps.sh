@@ -10,7 +10,7 @@ packages=(
 # The tests run Quillmend under Simplified Chinese, Traditional Chinese and
 # English user interface languages; Wine takes them from the Unix locale,
 # which must exist.
-locales=(zh_CN zh_TW en_US)
+locales=(zh_CN zh_TW zh_HK en_US)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -48,9 +48,7 @@ inline std::wstring textOf(HWND hwnd, bool className = false)
 // 96 again once the window shows). Its window, of the form runtime's class, once shown; null if none came.
 inline HWND startProgram(const wchar_t* program, const wchar_t* locale, DWORD dpi = 96)
 {
-    wchar_t self[MAX_PATH]{};
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring command = L"Z:\\usr\\bin\\wine \"" + (std::filesystem::path(self).parent_path().parent_path() / program).wstring() + L"\"";
+    std::wstring command = L"Z:\\usr\\bin\\wine \"" + qmtest::screensDir() + L"\\..\\" + program + L"\"";
     const auto setDpi = [](DWORD value) { RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &value, sizeof value); };
     setDpi(dpi);
     SetEnvironmentVariableW(L"LC_ALL", locale);

@@ -1,5 +1,5 @@
 // Quillmend and the gallery started as programs, the way a user starts them:
-// under a Simplified Chinese, a Traditional Chinese and an English locale,
+// under a Simplified Chinese, two Traditional Chinese and an English locale,
 // and at 96 and 144 DPI. Each window matches its golden picture once the
 // first paint and the focus fade have settled. Quillmend's window and its
 // message box speak the locale's language only, and its title tells the
@@ -25,6 +25,8 @@ TEST(Programs, InEveryLanguageAndAt96And144DpiAsTheirGoldens)
         {kQuillmend, L"zh_CN.UTF-8", L"form1", 96, L"Quillmend — 右键菜单：已启用（本用户：已启用）", L"Quillmend — 右键菜单：已禁用（本用户：已启用）",
          L"提示", 0, Language::chinese},
         {kQuillmend, L"zh_TW.UTF-8", L"form1-zh-tw", 96, L"Quillmend — 右鍵選單：已啟用", L"Quillmend — 右鍵選單：已停用", L"提示", 2,
+         Language::traditionalChinese},
+        {kQuillmend, L"zh_HK.UTF-8", L"form1-zh-tw", 96, L"Quillmend — 右鍵選單：已啟用", L"Quillmend — 右鍵選單：已停用", L"提示", 2,
          Language::traditionalChinese},
         {kQuillmend, L"en_US.UTF-8", L"form1-en", 96, L"Quillmend — right-click menu: enabled", L"Quillmend — right-click menu: disabled",
          L"Quillmend", 2, Language::english},
