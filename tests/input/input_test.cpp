@@ -2,7 +2,8 @@
 // one state table: a control in a given state receives one message with the
 // real pointer in a given place; afterwards its properties are checked, and
 // for push buttons whether anything was painted. Then hit areas, what a
-// release refreshes and the focus box.
+// release refreshes, the focus box, resizes and owned windows, and the real
+// pointer moved across the controls with no message sent by the test.
 #include "support/windows.h"
 
 #include "skin/core/engine.h"
@@ -280,8 +281,8 @@ TEST(Input, RealPointerAcrossTheControlsOntoAForeignWindow)
     SetWindowPos(foreign.get(), nullptr, 600, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     const HWND controls[] = {f.push, f.check, f.option, f.comboList, f.comboEdit, f.header};
     const auto looks = [&] { std::vector<Dib> all; for (HWND h : controls) all.push_back(captureWindow(h)); return all; };
-    // The controls' own procedures see no moves, so none asks for leave notifications or repaints a hot item of its
-    // own, as the classic system look does not: only what the skin does brings them back.
+    // The controls' own procedures see no moves, so none asks for leave notifications or repaints a hot item
+    // itself, as buttons and headers of the classic look do not: only what the skin does brings them back.
     for (HWND h : controls)
         SetPropW(h, L"QmOwnProc", GetPropW(h, skin::prop::kProcAddr)), SetPropW(h, skin::prop::kProcAddr, reinterpret_cast<HANDLE>(
             +[](HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {

@@ -3,8 +3,9 @@
 // kind of skinned control: nothing may crash, and taking the skin off
 // afterwards must leave nothing of it behind; QM_FUZZ_SEED and
 // QM_FUZZ_MESSAGES replay or lengthen a run. Then windows that go away
-// mid-fade or inside their own click, the engine stopped when it was never
-// started or twice, and a window whose saved procedure was removed.
+// mid-fade or inside their own click, or are given back inside it, the engine
+// stopped when it was never started or twice, and a window whose saved
+// procedure was removed.
 #include "reliability.h"
 
 #include "gallery/gallery_form.h"
