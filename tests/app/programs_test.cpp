@@ -2,7 +2,7 @@
 // under a Simplified Chinese, two Traditional Chinese and an English locale,
 // and at 96 and 144 DPI. Each window matches its golden picture once the
 // first paint and the focus fade have settled. Quillmend's window and its
-// message box speak the locale's language only, and its title tells the
+// message box, skinned, speak the locale's language only, and its title tells the
 // menu's state, the current user's beside the machine's, after an action and
 // after a change another process broadcasts.
 #include "app_support.h"
@@ -68,6 +68,7 @@ TEST(Programs, InEveryLanguageAndAt96And144DpiAsTheirGoldens)
             ASSERT_TRUE(qmapp::pumpUntil(nullptr, [&] { box = FindWindowW(L"#32770", nullptr);
                 return GetWindow(box, GW_OWNER) == form && IsWindowVisible(box); }, 10'000));
             EXPECT_EQ(qmapp::textOf(box), row.boxTitle);
+            EXPECT_TRUE(qmapp::pumpUntil(nullptr, [&] { return GetPropW(GetDlgItem(box, IDOK), L"PROCADDR") != nullptr; })) << "the box unskinned";
             std::wstring texts; // with CJK characters or punctuation, or not
             for (HWND window : qmtest::withDescendants(box, windows))
                 texts += qmapp::textOf(window) + L" | ";
