@@ -3,8 +3,9 @@
 # As root it installs what is missing; otherwise it names the packages and stops.
 set -euo pipefail
 
+# clang and lld build the product a second time, for the MinGW-w64 target.
 packages=(
-  g++-mingw-w64-x86-64-posix cmake ninja-build googletest
+  g++-mingw-w64-x86-64-posix cmake ninja-build googletest clang-14 lld-14
   wine wine64 xvfb xauth fonts-wqy-microhei fonts-wine imagemagick locales
 )
 # The tests run Quillmend under Simplified Chinese, Traditional Chinese and

@@ -20,18 +20,18 @@ TEST(Programs, InEveryLanguageAndAt96And144DpiAsTheirGoldens)
 {
     constexpr wchar_t kQuillmend[] = L"app\\quillmend.exe", kGallery[] = L"gallery\\skin-gallery.exe";
     // `user`: the current user's own value, shown beside the machine's; 2: none.
-    struct Row { const wchar_t *program, *locale, *golden; DWORD dpi; const wchar_t *enabled, *disabled, *boxTitle; DWORD user; Language language; };
+    struct Row { const wchar_t *program, *locale, *golden, *shot; DWORD dpi; const wchar_t *enabled, *disabled, *boxTitle; DWORD user = 2; Language language; };
     const Row rows[] = {
-        {kQuillmend, L"zh_CN.UTF-8", L"form1", 96, L"Quillmend — 右键菜单：已启用（本用户：已启用）", L"Quillmend — 右键菜单：已禁用（本用户：已启用）",
-         L"提示", 0, Language::chinese},
-        {kQuillmend, L"zh_TW.UTF-8", L"form1-zh-tw", 96, L"Quillmend — 右鍵選單：已啟用", L"Quillmend — 右鍵選單：已停用", L"提示", 2,
+        {kQuillmend, L"zh_CN.UTF-8", L"form1", L"quillmend-form1", 96, L"Quillmend — 右键菜单：已启用", L"Quillmend — 右键菜单：已禁用", L"提示", 2,
+         Language::chinese},
+        {kQuillmend, L"zh_TW.UTF-8", L"form1-zh-tw", L"quillmend-zh-tw", 96, L"Quillmend — 右鍵選單：已啟用（本使用者：已啟用）",
+         L"Quillmend — 右鍵選單：已停用（本使用者：已啟用）", L"提示", 0, Language::traditionalChinese},
+        {kQuillmend, L"zh_HK.UTF-8", L"form1-zh-tw", L"quillmend-zh-hk", 96, L"Quillmend — 右鍵選單：已啟用", L"Quillmend — 右鍵選單：已停用", L"提示", 2,
          Language::traditionalChinese},
-        {kQuillmend, L"zh_HK.UTF-8", L"form1-zh-tw", 96, L"Quillmend — 右鍵選單：已啟用", L"Quillmend — 右鍵選單：已停用", L"提示", 2,
-         Language::traditionalChinese},
-        {kQuillmend, L"en_US.UTF-8", L"form1-en", 96, L"Quillmend — right-click menu: enabled", L"Quillmend — right-click menu: disabled",
-         L"Quillmend", 2, Language::english},
-        {kQuillmend, L"zh_CN.UTF-8", L"form1-144dpi", 144}, {kGallery, L"zh_CN.UTF-8", L"gallery", 96},
-        {kGallery, L"zh_CN.UTF-8", L"gallery-144dpi", 144}};
+        {kQuillmend, L"en_US.UTF-8", L"form1-en", L"quillmend-en", 96, L"Quillmend — right-click menu: enabled (this user: enabled)",
+         L"Quillmend — right-click menu: disabled (this user: enabled)", L"Quillmend", 0, Language::english},
+        {kQuillmend, L"zh_CN.UTF-8", L"form1-144dpi", L"quillmend-144dpi", 144}, {kGallery, L"zh_CN.UTF-8", L"gallery", L"skin-gallery", 96},
+        {kGallery, L"zh_CN.UTF-8", L"gallery-144dpi", L"skin-gallery-144dpi", 144}};
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.golden);
         qmapp::setPolicy(0);
@@ -57,7 +57,7 @@ TEST(Programs, InEveryLanguageAndAt96And144DpiAsTheirGoldens)
             same = qmtest::samePixels(now, *last) ? same + 1 : 0;
             last.emplace(std::move(now));
         }
-        qmtest::savePng(qmtest::captureWindow(form), std::wstring(row.golden) + L"-window");
+        qmtest::savePng(qmtest::captureWindow(form), row.shot);
         EXPECT_TRUE(qmtest::matchesGolden(*last, row.golden));
         if (row.enabled) {
             EXPECT_EQ(qmapp::textOf(form), row.enabled);
