@@ -17,18 +17,26 @@ constexpr std::wstring_view kUsage =
     L"Usage: quillmend /enable | /disable | /status | /restart-shell | /?  "
     L"(exit code 0 done or menu enabled, 1 menu disabled, 2 failed, 87 bad argument)";
 
-std::wstring describe(std::optional<DWORD> value)
+// The value in force and where it comes from, as the shell reads them.
+std::wstring describe(const MenuPolicy& policy)
 {
-    return value ? std::to_wstring(*value) : L"not set";
+    switch (policy.source()) {
+    case PolicySource::machine:
+        return L"NoViewContextMenu " + std::to_wstring(*policy.machine) + L", set for this machine";
+    case PolicySource::user:
+        return L"NoViewContextMenu " + std::to_wstring(*policy.user) + L", set for this user";
+    case PolicySource::notSet:
+        break;
+    }
+    return L"NoViewContextMenu not set";
 }
 
 int status()
 {
     const MenuPolicy policy = readMenuPolicy();
     const bool disabled = policy.menuDisabled();
-    writeLine(std::wstring(L"The right-click menu is ") + (disabled ? L"disabled" : L"enabled")
-              + L" (NoViewContextMenu: machine " + describe(policy.machine) + L", current user "
-              + describe(policy.user) + L").");
+    writeLine(std::wstring(L"The right-click menu is ") + (disabled ? L"disabled" : L"enabled") + L" ("
+              + describe(policy) + L").");
     return disabled ? kExitDisabled : kExitDone;
 }
 
@@ -43,9 +51,20 @@ int applyScript(Launcher& launcher, const ScriptAction& action)
 int restartShell(Launcher& launcher)
 {
     Actions actions(launcher);
-    const bool started = actions.startShellRestart();
-    writeLine(started ? L"The shell is restarting." : text(IDS_RESTART_FAILED, Language::english));
-    return started ? kExitDone : kExitFailed;
+    switch (actions.startShellRestart()) {
+    case LaunchResult::notStarted:
+        writeLine(text(IDS_RESTART_FAILED, Language::english));
+        return kExitFailed;
+    case LaunchResult::noUserContext:
+        writeLine(text(IDS_NO_USER_CONTEXT, Language::english));
+        return kExitFailed;
+    case LaunchResult::started:
+    case LaunchResult::finished:
+    case LaunchResult::timedOut:
+        break;
+    }
+    writeLine(L"The shell is restarting.");
+    return kExitDone;
 }
 
 } // namespace

@@ -1,6 +1,8 @@
-// The command line for scripts and administrators: one argument, one line
-// of English output, and an exit code. No window is created and the skin
-// engine is never started.
+// The command line for scripts: one argument, one line of English output,
+// and an exit code. No window is created and the skin engine is never
+// started. /status and /restart-shell need no administrator rights; /enable
+// and /disable, run without them, run this program once more elevated (one
+// prompt) and tell its outcome.
 #pragma once
 
 #include "app/launcher.h"

@@ -1,20 +1,23 @@
 #include "app/form1.h"
 
 #include "app/menu_policy.h"
+#include "app/registry_script.h"
 #include "app/texts.h"
 #include "quillmend/skin.h"
 
+#include <commctrl.h>
+
 namespace quillmend {
 
-Form1::Form1(Launcher& launcher, std::wstring scriptDirectory)
-    : m_form(form1Description()), m_actions(launcher, std::move(scriptDirectory))
+Form1::Form1(Launcher& launcher, std::wstring scriptDirectory, Elevation& elevation)
+    : m_form(form1Description()), m_elevation(elevation),
+      m_actions(launcher, std::move(scriptDirectory), systemFolders(), elevation)
 {
     bindEvents();
 }
 
-Form1::Form1(Launcher& launcher) : m_form(form1Description()), m_actions(launcher)
+Form1::Form1(Launcher& launcher, Elevation& elevation) : Form1(launcher, systemDirectory(), elevation)
 {
-    bindEvents();
 }
 
 void Form1::bindEvents()
@@ -35,23 +38,26 @@ void Form1::bindEvents()
 }
 
 // The window is built and about to be shown: the title tells the menu's
-// state, and the skin engine starts here.
+// state, and the skin engine starts here. Without administrator rights the
+// two buttons that ask for them carry the system's shield; the message goes
+// to the skinned buttons, so the skin sees it.
 void Form1::onLoad() noexcept
 {
     showMenuState();
     skin::startSkinEngine(hwnd());
+    if (!m_elevation.elevated())
+        for (const wchar_t* name : {L"Command2", L"Command3"})
+            SendMessageW(m_form.window(name), BCM_SETSHIELD, 0, TRUE);
 }
 
 std::wstring Form1::stateTitle()
 {
-    auto state = [](std::optional<DWORD> value) {
-        return uiText(MenuPolicy::disables(value) ? IDS_STATE_DISABLED : IDS_STATE_ENABLED);
-    };
     const MenuPolicy policy = readMenuPolicy();
-    std::wstring title = formatText(uiText(IDS_TITLE_STATE), state(policy.machine));
-    if (policy.user)
-        title += formatText(uiText(IDS_TITLE_USER_STATE), state(policy.user));
-    return title;
+    const UINT source = policy.source() == PolicySource::machine ? IDS_SOURCE_MACHINE
+        : policy.source() == PolicySource::user                  ? IDS_SOURCE_USER
+                                                                 : IDS_SOURCE_NONE;
+    return formatText(uiText(IDS_TITLE_STATE), uiText(policy.menuDisabled() ? IDS_STATE_DISABLED : IDS_STATE_ENABLED))
+        + std::wstring(uiText(source));
 }
 
 // Only the title bar changes, so no control of the form moves.

@@ -17,10 +17,10 @@ const FormDescription& form1Description() noexcept;
 
 class Form1 {
 public:
-    // Builds the window hidden; the actions go through `launcher` and write
-    // their scripts into `scriptDirectory`.
-    Form1(Launcher& launcher, std::wstring scriptDirectory);
-    explicit Form1(Launcher& launcher);
+    // Builds the window hidden; the actions go through `launcher` and
+    // `elevation` and write their scripts into `scriptDirectory`.
+    Form1(Launcher& launcher, std::wstring scriptDirectory, Elevation& elevation = systemElevation());
+    explicit Form1(Launcher& launcher, Elevation& elevation = systemElevation());
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
@@ -28,7 +28,8 @@ public:
     HWND hwnd() const noexcept { return m_form.hwnd(); }
     void show(int showCommand = SW_SHOWNORMAL) { m_form.show(showCommand); }
 
-    // The title with the right-click menu's state as the registry has it now.
+    // The title with the right-click menu's state in force, as the shell
+    // reads the registry now, and where that state comes from.
     static std::wstring stateTitle();
 
 private:
@@ -40,6 +41,7 @@ private:
     void showMenuState();
 
     Form m_form;
+    Elevation& m_elevation;
     Actions m_actions;
 };
 

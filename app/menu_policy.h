@@ -12,14 +12,21 @@ namespace quillmend {
 inline constexpr wchar_t kSystemPolicyKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
 inline constexpr wchar_t kRegistryToolsValue[] = L"DisableRegistryTools";
 
+enum class PolicySource { machine, user, notSet };
+
 // NoViewContextMenu under the machine key and under the same path for the
-// current user; a missing value leaves the menu enabled.
+// current user. The shell obeys the machine's value whenever there is one,
+// 0 included, and the user's only when the machine has none; with neither,
+// the menu is on.
 struct MenuPolicy {
     std::optional<DWORD> machine;
     std::optional<DWORD> user;
-    static bool disables(std::optional<DWORD> value) noexcept { return value && *value != 0; }
-    // Either of the two switches the menu off.
-    bool menuDisabled() const noexcept { return disables(machine) || disables(user); }
+    PolicySource source() const noexcept
+    {
+        return machine ? PolicySource::machine : user ? PolicySource::user : PolicySource::notSet;
+    }
+    std::optional<DWORD> inForce() const noexcept { return machine ? machine : user; }
+    bool menuDisabled() const noexcept { return inForce().value_or(0) != 0; }
 };
 MenuPolicy readMenuPolicy() noexcept;
 

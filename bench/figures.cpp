@@ -292,7 +292,7 @@ void measureFade(Results& results, HWND skinned, HWND plain)
     HDC face = skin::stateSurface(skinned, 0);
     results.parts.push_back(partRow("AlphaBlend " + size + " at a constant alpha", "µs", sample([&] {
         const BLENDFUNCTION blend{AC_SRC_OVER, 0, 128, 0};
-        AlphaBlend(skinnedDc.get(), 0, 0, bounds.width, bounds.height, face, 0, 0, bounds.width, bounds.height, blend);
+        GdiAlphaBlend(skinnedDc.get(), 0, 0, bounds.width, bounds.height, face, 0, 0, bounds.width, bounds.height, blend);
     }), "onto the button's window DC"));
     RedrawWindow(skinned, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 

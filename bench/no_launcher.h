@@ -11,6 +11,10 @@ public:
     {
         return quillmend::LaunchResult::notStarted;
     }
+    quillmend::LaunchResult launchAsDesktopUser(const std::wstring&, quillmend::WindowMode) override
+    {
+        return quillmend::LaunchResult::notStarted;
+    }
 };
 
 } // namespace bench

@@ -1,19 +1,28 @@
 // Quillmend skin: draws a Win32 window and the controls below it from the
 // skin's own images.
 //
-// Threads: call every function on the thread that owns the window; the
-// engine runs entirely on that thread and keeps no locks.
+// Threads: any thread that owns windows may skin them. Each thread that
+// calls startSkinEngine gets an engine of its own (its own images, scratch
+// surfaces, count of skinned windows, creation hook and high-contrast
+// listener), made by its first start and released when its last skinned
+// window is given back. Threads may start, draw and stop at the same time:
+// they share nothing, so there are no locks. Call both functions on the
+// thread that owns `window`; a thread never skins, paints or gives back
+// another thread's windows, and asked to, it returns 0. Give a thread's
+// skinned windows back, or destroy them, before the thread ends: what an
+// engine holds when its thread ends stays allocated until the process ends.
 //
 // Lifetime: startSkinEngine subclasses `window` and every window below it,
 // whatever the class of `window`, and keeps its state on each window as
-// window properties. Dialog boxes, message boxes and drop-down lists that
-// appear later over a skinned window are skinned as they show up, and given
-// back when they are destroyed. A window created later anywhere else (a
-// control added to a skinned window, a second top-level window) is skinned
-// by calling startSkinEngine on it. stopSkinEngine gives `window` and every
-// window below it back as they were; destroying a skinned window gives it
-// back too. The engine's images and scratch surfaces are released when the
-// last skinned window is given back.
+// window properties. A child window that the same thread creates later below
+// a skinned window is skinned as it is created, before it is first shown or
+// painted: a thread-local WH_CBT hook, installed while the thread has skinned
+// windows, sees it (the hook passes every event on first and refuses
+// nothing). Dialog boxes, message boxes and drop-down lists that appear later
+// over a skinned window are skinned as they show up. A second top-level
+// window is skinned by calling startSkinEngine on it. stopSkinEngine gives
+// `window` and every window below it back as they were; destroying a skinned
+// window gives it back too.
 //
 // High contrast: while the system's high-contrast mode is on, the engine
 // leaves every window to the system. startSkinEngine then skins nothing and
@@ -30,7 +39,8 @@ namespace quillmend::skin {
 // window is skinned when the mode ends).
 int startSkinEngine(HWND window) noexcept;
 
-// Returns 1 if `window` was given back by this call, 0 if it was not skinned.
+// Returns 1 if `window` was given back by this call, 0 if it was not skinned
+// or is owned by another thread.
 int stopSkinEngine(HWND window) noexcept;
 
 } // namespace quillmend::skin

@@ -1,6 +1,7 @@
 #include "skin/core/engine.h"
 
 #include "skin/core/button_surfaces.h"
+#include "skin/core/child_creation.h"
 #include "skin/core/high_contrast.h"
 #include "skin/core/fade_timer.h"
 #include "skin/core/kinds.h"
@@ -14,11 +15,18 @@ namespace skin {
 
 namespace {
 
-// Engine-wide state: one user-interface thread, so plain values.
-bool g_skinInitialised = false;
-bool g_trackMouseEventAvailable = false;
-int g_attachedWindowCount = 0;
-UpperLayers g_layers;
+// The engine of one user-interface thread: each thread that skins windows
+// has its own, so no value is shared and none needs a lock. Thread-local
+// storage holds plain values only: the emulated thread-local storage of the
+// MinGW runtime frees a thread's storage before it runs the destructors of
+// thread-local objects.
+struct ThreadEngine {
+    bool skinInitialised = false;
+    bool trackMouseEventAvailable = false;
+    int attachedWindowCount = 0;
+    UpperLayers layers;
+};
+thread_local ThreadEngine t_engine;
 
 constexpr LONG_PTR kButtonTypeMask = BS_TYPEMASK;
 
@@ -126,22 +134,32 @@ constexpr LPARAM kUnderContainer = 1;
 // A child of a window being destroyed.
 constexpr LPARAM kUnderDestroyed = 2;
 
+// The first window attached on a thread starts watching for the children
+// created later under it; the last one detached stops that and releases what
+// the thread's engine holds.
+void windowAttached() noexcept
+{
+    if (t_engine.attachedWindowCount++ == 0)
+        watchChildCreation();
+}
+
 void windowDetached() noexcept
 {
-    if (--g_attachedWindowCount > 0)
+    if (--t_engine.attachedWindowCount > 0)
         return;
-    g_attachedWindowCount = 0;
+    t_engine.attachedWindowCount = 0;
+    stopWatchingChildCreation();
     releaseSkinImages();
     releaseScratchSurfaces();
-    g_skinInitialised = false;
+    t_engine.skinInitialised = false;
     noWindowAttached();
 }
 
 } // namespace
 
-bool skinInitialised() noexcept { return g_skinInitialised; }
-bool trackMouseEventAvailable() noexcept { return g_trackMouseEventAvailable; }
-int attachedWindowCount() noexcept { return g_attachedWindowCount; }
+bool skinInitialised() noexcept { return t_engine.skinInitialised; }
+bool trackMouseEventAvailable() noexcept { return t_engine.trackMouseEventAvailable; }
+int attachedWindowCount() noexcept { return t_engine.attachedWindowCount; }
 
 bool probeExport(const char* functionName, const wchar_t* libraryName) noexcept
 {
@@ -157,28 +175,29 @@ bool probeExport(const char* functionName, const wchar_t* libraryName) noexcept
     return found;
 }
 
-void lendUpperLayers(const UpperLayers& layers) noexcept { g_layers = layers; }
+void lendUpperLayers(const UpperLayers& layers) noexcept { t_engine.layers = layers; }
 
 void prepareEngine() noexcept
 {
-    if (!g_skinInitialised) {
-        g_skinInitialised = true;
-        g_trackMouseEventAvailable = probeExport("TrackMouseEvent", L"User32");
+    if (!t_engine.skinInitialised) {
+        t_engine.skinInitialised = true;
+        t_engine.trackMouseEventAvailable = probeExport("TrackMouseEvent", L"User32");
         buildSkinImages();
     }
 }
 
-const UpperLayers& upperLayers() noexcept { return g_layers; }
+const UpperLayers& upperLayers() noexcept { return t_engine.layers; }
 
 namespace {
 
 int attach(HWND hwnd, bool asContainer, bool underContainer) noexcept
 {
-    if (!hwnd || !g_layers.windowProc)
+    if (!hwnd || !t_engine.layers.windowProc)
         return 0;
     // Only windows of this thread: another program's dialog must never be
-    // restyled or subclassed, and a foreign window cannot be subclassed anyway.
-    if (GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId())
+    // restyled or subclassed, a foreign window cannot be subclassed anyway,
+    // and another thread's windows belong to that thread's engine.
+    if (!belongsToThisThread(hwnd))
         return 0;
     if (getProp(hwnd, prop::kProcAddr) != 0)
         return 0;
@@ -186,7 +205,7 @@ int attach(HWND hwnd, bool asContainer, bool underContainer) noexcept
     // counts as attached: subclassing it again would save the skin's
     // procedure as its own, and every message would call itself until the
     // stack ran out.
-    if (GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(g_layers.windowProc))
+    if (GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(t_engine.layers.windowProc))
         return 0;
 
     const std::wstring name = lowerClassName(hwnd);
@@ -204,7 +223,8 @@ int attach(HWND hwnd, bool asContainer, bool underContainer) noexcept
         attachListHeader(hwnd);
 
     SetLastError(0);
-    const LONG_PTR oldProc = SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_layers.windowProc));
+    const LONG_PTR oldProc =
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(t_engine.layers.windowProc));
     if (oldProc == 0 && GetLastError() != 0) {
         // Not subclassed: take back what was given so nothing outlives the
         // attach and the window does not count.
@@ -213,7 +233,7 @@ int attach(HWND hwnd, bool asContainer, bool underContainer) noexcept
             RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ALLCHILDREN);
         return 0;
     }
-    ++g_attachedWindowCount;
+    windowAttached();
     setProp(hwnd, prop::kProcAddr, oldProc);
     repaintWhole(hwnd, name, repaint);
     return 1;
@@ -224,7 +244,7 @@ int attach(HWND hwnd, bool asContainer, bool underContainer) noexcept
 // detached on its own repaints itself, and its children when a container.
 int detach(HWND hwnd, bool asContainer, std::optional<Repaint> how) noexcept
 {
-    if (!hwnd)
+    if (!hwnd || !belongsToThisThread(hwnd))
         return 0;
     const LONG_PTR savedProc = getProp(hwnd, prop::kProcAddr);
     if (savedProc == 0)

@@ -18,12 +18,13 @@ struct UpperLayers {
 // nothing was attached, and the window is skinned when the mode ends.
 inline constexpr int kLeftToSystem = -1;
 
-// Keeps the layers above for every later attach; the router lends them on
-// every start, before it asks whether high contrast leaves the window alone.
+// Keeps the layers above for every later attach on this thread; the router
+// lends them on every start, before it asks whether high contrast leaves the
+// window alone.
 void lendUpperLayers(const UpperLayers& layers) noexcept;
 const UpperLayers& upperLayers() noexcept;
-// Prepares the engine-wide resources on the first call (or the first after a
-// full teardown).
+// Prepares this thread's engine on the first call (or the first after a full
+// teardown): its images are its own, as is everything else it holds.
 void prepareEngine() noexcept;
 
 // A host program's own window counts as a container whatever its class:
@@ -34,7 +35,8 @@ int detachHostWindow(HWND hwnd) noexcept;
 
 // 1 if this call attached the window; 0 for a null, foreign or attached one.
 int attachWindow(HWND hwnd) noexcept;
-// 1 if this call detached the window; 0 if it was not attached.
+// 1 if this call detached the window; 0 if it was not attached or belongs to
+// another thread.
 int detachWindow(HWND hwnd) noexcept;
 // Detach on WM_DESTROY: the window is hidden already and takes its region and
 // everything below it along, so nothing is repainted or reshaped.
@@ -42,10 +44,16 @@ int detachDestroyedWindow(HWND hwnd) noexcept;
 BOOL CALLBACK attachChildCallback(HWND hwnd, LPARAM lParam) noexcept;
 BOOL CALLBACK detachChildCallback(HWND hwnd, LPARAM lParam) noexcept;
 
+// Each thread attaches, paints and detaches its own windows only.
+inline bool belongsToThisThread(HWND hwnd) noexcept
+{
+    return GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId();
+}
+
 // True if the named, loaded or loadable library exports the named function.
 bool probeExport(const char* functionName, const wchar_t* libraryName) noexcept;
 
-// Engine-wide state, read by the handlers and the tests.
+// The state of this thread's engine, read by the handlers and the tests.
 bool skinInitialised() noexcept;
 bool trackMouseEventAvailable() noexcept;
 int attachedWindowCount() noexcept;

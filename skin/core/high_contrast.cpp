@@ -4,6 +4,7 @@
 #include "skin/core/properties.h"
 
 #include <algorithm>
+#include <atomic>
 #include <vector>
 
 namespace skin {
@@ -19,29 +20,49 @@ bool systemHighContrast() noexcept
            (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
-HighContrastQuery g_query = nullptr;
-// The hidden top-level window that hears WM_SETTINGCHANGE and
+std::atomic<HighContrastQuery> g_query = nullptr;
+
+// The rest belongs to each user-interface thread's engine, in plain
+// thread-local values (see engine.cpp).
+// The thread's hidden top-level window that hears WM_SETTINGCHANGE and
 // WM_SYSCOLORCHANGE, which the system sends to top-level windows only and
 // which the skinned windows stop hearing once they are given back.
-HWND g_listener = nullptr;
+thread_local HWND t_listener = nullptr;
 // True from the moment the engine sees high contrast on until it sees it off.
-bool g_standingAside = false;
+thread_local bool t_standingAside = false;
 // The windows given back (or never attached) while high contrast is on, to be
-// skinned when it ends.
-std::vector<HWND> g_leftWindows;
+// skinned when it ends; made with the first and deleted with the last.
+thread_local std::vector<HWND>* t_leftWindows = nullptr;
 
 void remember(HWND hwnd)
 {
-    if (std::find(g_leftWindows.begin(), g_leftWindows.end(), hwnd) == g_leftWindows.end())
-        g_leftWindows.push_back(hwnd);
+    if (!t_leftWindows)
+        t_leftWindows = new std::vector<HWND>;
+    if (std::ranges::find(*t_leftWindows, hwnd) == t_leftWindows->end())
+        t_leftWindows->push_back(hwnd);
 }
 
-// The attached windows whose parent is not attached: detaching each gives
-// back everything below it.
+std::vector<HWND> takeLeftWindows() noexcept
+{
+    std::vector<HWND> windows;
+    if (t_leftWindows)
+        windows.swap(*t_leftWindows);
+    delete t_leftWindows;
+    t_leftWindows = nullptr;
+    return windows;
+}
+
+bool nothingToSkin() noexcept
+{
+    return attachedWindowCount() == 0 && !t_leftWindows;
+}
+
+// This thread's attached windows whose parent is not attached: detaching each
+// gives back everything below it.
 BOOL CALLBACK collectAttachedRoot(HWND hwnd, LPARAM lParam) noexcept
 {
-    const HWND parent = GetAncestor(hwnd, GA_PARENT);
-    if (isAttached(hwnd) && !(parent && isAttached(parent)))
+    auto attachedHere = [](HWND h) { return h && isAttached(h) && belongsToThisThread(h); };
+    if (attachedHere(hwnd) && !attachedHere(GetAncestor(hwnd, GA_PARENT)))
         reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hwnd);
     return TRUE;
 }
@@ -56,7 +77,7 @@ BOOL CALLBACK collectFromTopLevel(HWND hwnd, LPARAM lParam) noexcept
 
 void standAside() noexcept
 {
-    g_standingAside = true;
+    t_standingAside = true;
     try {
         std::vector<HWND> roots;
         EnumThreadWindows(GetCurrentThreadId(), collectFromTopLevel, reinterpret_cast<LPARAM>(&roots));
@@ -71,23 +92,21 @@ void standAside() noexcept
 
 void destroyListener() noexcept
 {
-    if (g_listener && IsWindow(g_listener))
-        DestroyWindow(g_listener);
-    g_listener = nullptr;
+    if (t_listener && IsWindow(t_listener))
+        DestroyWindow(t_listener);
+    t_listener = nullptr;
 }
 
 void skinAgain() noexcept
 {
-    g_standingAside = false;
-    std::vector<HWND> windows;
-    windows.swap(g_leftWindows);
-    for (HWND hwnd : windows) {
-        if (IsWindow(hwnd) && GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId()) {
+    t_standingAside = false;
+    for (HWND hwnd : takeLeftWindows()) {
+        if (IsWindow(hwnd) && belongsToThisThread(hwnd)) {
             prepareEngine();
             attachHostWindow(hwnd);
         }
     }
-    if (attachedWindowCount() == 0 && g_leftWindows.empty())
+    if (nothingToSkin())
         destroyListener();
 }
 
@@ -95,9 +114,9 @@ LRESULT CALLBACK listenerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_SETTINGCHANGE || msg == WM_SYSCOLORCHANGE) {
         const bool on = highContrastOn();
-        if (on && !g_standingAside)
+        if (on && !t_standingAside)
             standAside();
-        else if (!on && g_standingAside)
+        else if (!on && t_standingAside)
             skinAgain();
         return 0;
     }
@@ -106,7 +125,7 @@ LRESULT CALLBACK listenerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 void ensureListener() noexcept
 {
-    if (g_listener && IsWindow(g_listener))
+    if (t_listener && IsWindow(t_listener))
         return;
     WNDCLASSEXW wc{sizeof(wc)};
     wc.lpfnWndProc = listenerProc;
@@ -114,7 +133,7 @@ void ensureListener() noexcept
     wc.lpszClassName = kListenerClass;
     RegisterClassExW(&wc); // fails harmlessly once registered
     // Not a message-only window: those hear no broadcasts.
-    g_listener = CreateWindowExW(WS_EX_TOOLWINDOW, kListenerClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+    t_listener = CreateWindowExW(WS_EX_TOOLWINDOW, kListenerClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                  wc.hInstance, nullptr);
 }
 
@@ -122,7 +141,8 @@ void ensureListener() noexcept
 
 bool highContrastOn() noexcept
 {
-    return g_query ? g_query() : systemHighContrast();
+    const HighContrastQuery query = g_query;
+    return query ? query() : systemHighContrast();
 }
 
 void setHighContrastQuery(HighContrastQuery query) noexcept
@@ -135,7 +155,7 @@ bool leaveToSystemWhileHighContrast(HWND hwnd) noexcept
     ensureListener();
     if (!highContrastOn())
         return false;
-    if (!g_standingAside)
+    if (!t_standingAside)
         standAside();
     try {
         if (hwnd)
@@ -147,16 +167,17 @@ bool leaveToSystemWhileHighContrast(HWND hwnd) noexcept
 
 void forgetLeftWindow(HWND hwnd) noexcept
 {
-    std::erase(g_leftWindows, hwnd);
-    if (attachedWindowCount() == 0 && g_leftWindows.empty()) {
-        g_standingAside = false;
+    if (t_leftWindows && std::erase(*t_leftWindows, hwnd) && t_leftWindows->empty())
+        takeLeftWindows();
+    if (nothingToSkin()) {
+        t_standingAside = false;
         destroyListener();
     }
 }
 
 void noWindowAttached() noexcept
 {
-    if (!g_standingAside)
+    if (!t_standingAside)
         destroyListener();
 }
 

@@ -1,6 +1,8 @@
 // High contrast: while the system's high-contrast mode is on, the engine
 // leaves every window to the system, as the system's own visual styles do,
-// and skins them again when the mode ends.
+// and skins them again when the mode ends. Each user-interface thread's
+// engine listens with a hidden window of its own and skins again only its
+// own windows.
 #pragma once
 
 #include <windows.h>
@@ -10,7 +12,8 @@ namespace skin {
 // Whether high contrast is on (SPI_GETHIGHCONTRAST, HCF_HIGHCONTRASTON).
 bool highContrastOn() noexcept;
 
-// The question highContrastOn asks; null restores the system's own answer.
+// The question highContrastOn asks, for every thread; null restores the
+// system's own answer.
 // Lets a test switch the mode where the system cannot (Wine's
 // SPI_SETHIGHCONTRAST fails).
 using HighContrastQuery = bool (*)() noexcept;

@@ -4,6 +4,7 @@
 #include "skin/images/surface.h"
 
 #include <algorithm>
+#include <new>
 
 namespace skin {
 
@@ -15,8 +16,23 @@ struct Scratch {
     int height = 0;
 };
 
-Scratch g_scratch[static_cast<int>(ScratchUse::count)];
-UniquePalette g_halftone;
+struct ScratchSet {
+    Scratch scratch[static_cast<int>(ScratchUse::count)];
+    UniquePalette halftone;
+};
+
+// Each thread draws on its own: an object selected into one thread's context
+// cannot be selected into another's at the same time. Made on the first use
+// and held through a plain thread-local pointer, as thread-local storage
+// holds plain values only.
+thread_local ScratchSet* t_scratch = nullptr;
+
+ScratchSet* scratchSet() noexcept
+{
+    if (!t_scratch)
+        t_scratch = new (std::nothrow) ScratchSet;
+    return t_scratch;
+}
 
 // A one-bit surface: the mask of a transparent blit.
 Surface createMaskSurface(int width, int height) noexcept
@@ -35,9 +51,10 @@ Surface createMaskSurface(int width, int height) noexcept
 
 HDC scratchSurface(ScratchUse use, int width, int height) noexcept
 {
-    if (width <= 0 || height <= 0 || use == ScratchUse::count)
+    ScratchSet* set = width > 0 && height > 0 && use != ScratchUse::count ? scratchSet() : nullptr;
+    if (!set)
         return nullptr;
-    Scratch& scratch = g_scratch[static_cast<int>(use)];
+    Scratch& scratch = set->scratch[static_cast<int>(use)];
     if (!scratch.surface || width > scratch.width || height > scratch.height) {
         // Grow to cover both the old and the new need, so sizes that
         // alternate do not make a new surface each time.
@@ -53,24 +70,25 @@ HDC scratchSurface(ScratchUse use, int width, int height) noexcept
 
 HPALETTE scratchHalftonePalette() noexcept
 {
-    if (!g_halftone) {
+    ScratchSet* set = scratchSet();
+    if (set && !set->halftone) {
         const ClientDc display(nullptr);
-        g_halftone.reset(CreateHalftonePalette(display.get()));
+        set->halftone.reset(CreateHalftonePalette(display.get()));
     }
-    return g_halftone.get();
+    return set ? set->halftone.get() : nullptr;
 }
 
 void releaseScratchSurfaces() noexcept
 {
-    for (Scratch& scratch : g_scratch)
-        scratch = {};
-    g_halftone.reset();
+    delete t_scratch;
+    t_scratch = nullptr;
 }
 
 bool scratchSurfacesHeld() noexcept
 {
-    return g_halftone || std::any_of(std::begin(g_scratch), std::end(g_scratch),
-                                     [](const Scratch& s) { return static_cast<bool>(s.surface); });
+    return t_scratch && (t_scratch->halftone || std::ranges::any_of(t_scratch->scratch, [](const Scratch& s) {
+                             return static_cast<bool>(s.surface);
+                         }));
 }
 
 } // namespace skin

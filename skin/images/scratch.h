@@ -1,6 +1,7 @@
 // Scratch surfaces for compositions: kept and reused instead of one new
 // surface per drawing, grown when a larger picture needs them, and released
-// together when the engine gives its last window back.
+// together when the engine gives its last window back. Each thread has its
+// own; every function acts on the calling thread's.
 #pragma once
 
 #include <windows.h>

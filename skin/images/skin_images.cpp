@@ -22,9 +22,15 @@ struct ImageSet {
     Surface headerItem;
 };
 
-// The engine-wide sets: the 96-DPI one first, then one for each other DPI a
-// window was drawn at, built the first time it is asked for.
-std::vector<std::unique_ptr<ImageSet>> g_sets;
+// The 96-DPI set first, then one for each other DPI a window was drawn at,
+// built the first time it is asked for.
+using ImageSets = std::vector<std::unique_ptr<ImageSet>>;
+
+// Each thread draws from sets of its own: a memory context is used by one
+// thread at a time, and the sets live only as long as the thread's engine.
+// Held through a plain thread-local pointer, as thread-local storage holds
+// plain values only.
+thread_local ImageSets* t_sets = nullptr;
 
 // Sets every pixel once, row by row from the top, each row left to right. A
 // surface that could not be made stays empty and its image draws nothing.
@@ -63,16 +69,16 @@ std::unique_ptr<ImageSet> buildSet(int dpi)
 const ImageSet* imagesAt(int dpi) noexcept
 {
     // No set at all until the engine builds its own.
-    if (g_sets.empty())
+    if (!t_sets)
         return nullptr;
     if (dpi <= 0)
         dpi = kBaseDpi;
-    for (const auto& set : g_sets)
+    for (const auto& set : *t_sets)
         if (set->dpi == dpi)
             return set.get();
     try {
-        g_sets.push_back(buildSet(dpi));
-        return g_sets.back().get();
+        t_sets->push_back(buildSet(dpi));
+        return t_sets->back().get();
     } catch (...) {
         return nullptr; // out of memory: nothing drawn at that DPI
     }
@@ -89,21 +95,26 @@ void buildSkinImages() noexcept
 {
     releaseSkinImages();
     try {
-        g_sets.push_back(buildSet(kBaseDpi));
+        auto sets = std::make_unique<ImageSets>();
+        sets->push_back(buildSet(kBaseDpi));
+        t_sets = sets.release();
     } catch (...) {
     }
 }
 
 void releaseSkinImages() noexcept
 {
-    for (auto& set : g_sets) {
+    if (!t_sets)
+        return;
+    for (auto& set : *t_sets) {
         set->buttonFace.reset();
         set->comboButton.reset();
         set->markGlyph.reset();
         set->optionBubble.reset();
         set->headerItem.reset();
     }
-    g_sets.clear();
+    delete t_sets;
+    t_sets = nullptr;
 }
 
 HDC buttonFaceImageAt(int dpi) noexcept { return dcOf(imagesAt(dpi), &ImageSet::buttonFace); }

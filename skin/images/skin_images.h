@@ -1,4 +1,6 @@
-// The five pixel images every skinned control is drawn from.
+// The five pixel images every skinned control is drawn from. Each thread
+// builds, draws from and releases its own: every function here acts on the
+// calling thread's images.
 #pragma once
 
 #include "skin/images/dpi.h"

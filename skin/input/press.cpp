@@ -1,5 +1,6 @@
 #include "skin/input/press.h"
 
+#include "skin/core/engine.h"
 #include "skin/core/handler.h"
 #include "skin/core/kinds.h"
 #include "skin/core/properties.h"
@@ -130,7 +131,8 @@ void refreshCheckStates(HWND released) noexcept
 
 BOOL CALLBACK repaintCheckChildCallback(HWND hwnd, LPARAM) noexcept
 {
-    if (!isAttached(hwnd))
+    // A sibling made by another thread is that thread's to paint.
+    if (!isAttached(hwnd) || !belongsToThisThread(hwnd))
         return TRUE;
     const std::wstring name = lowerClassName(hwnd);
     if (isCheckBox(name))

@@ -79,7 +79,7 @@ int blendButtonFace(HWND hwnd, HDC dc) noexcept
     if (!dc)
         dc = ownDc.emplace(hwnd).get();
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(alpha), 0};
-    AlphaBlend(dc, 0, 0, bounds.width, bounds.height, stateSurface(hwnd, n), 0, 0, bounds.width, bounds.height, blend);
+    GdiAlphaBlend(dc, 0, 0, bounds.width, bounds.height, stateSurface(hwnd, n), 0, 0, bounds.width, bounds.height, blend);
     return 0;
 }
 

@@ -23,6 +23,7 @@ namespace qmapp {
 
 // Pumps as the program does; no test here needs the form's keyboard interface.
 inline bool pumpUntil(HWND, const std::function<bool()>& done, DWORD limitMs = 3000) { return qmtest::pumpUntil(done, limitMs); }
+inline void pumpPending(HWND) { qmtest::pumpMessages(); }
 
 // The real cursor onto a point of a window's client area (its centre by default).
 inline void moveCursorTo(HWND hwnd, std::optional<POINT> client = std::nullopt)
@@ -34,6 +35,20 @@ inline void moveCursorTo(HWND hwnd, std::optional<POINT> client = std::nullopt)
     SetCursorPos(point.x, point.y);
 }
 inline void mouse(DWORD flags) { INPUT in{.type = INPUT_MOUSE, .mi = {.dwFlags = flags}}; SendInput(1, &in, sizeof in); }
+
+// Once no control below `form` fades any more: saves its picture as `screen`
+// and, given a golden's name, compares its client area with that golden.
+inline bool settledPicture(HWND form, const wchar_t* screen, const wchar_t* golden = nullptr)
+{
+    auto fading = [](HWND child, LPARAM found) { *reinterpret_cast<bool*>(found) |= GetPropW(child, L"TIMERID") != nullptr; return TRUE; };
+    const bool settled = pumpUntil(form, [&] { bool found = false; EnumChildWindows(form, fading, reinterpret_cast<LPARAM>(&found)); return !found; }, 6000);
+    qmtest::paintNow(form);
+    qmtest::savePng(qmtest::captureWindow(form), screen);
+    RECT client{};
+    GetClientRect(form, &client);
+    MapWindowPoints(form, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return settled && (!golden || qmtest::matchesGolden(qmtest::captureScreen(client), golden));
+}
 
 // A window's text, or its class name.
 inline std::wstring textOf(HWND hwnd, bool className = false)
@@ -66,18 +81,32 @@ inline HWND startProgram(const wchar_t* program, const wchar_t* locale, DWORD dp
 // A command line, its window, its wait bound.
 using Launch = std::tuple<std::wstring, quillmend::WindowMode, std::optional<DWORD>>;
 
-struct RecordingLauncher final : quillmend::Launcher {
+// Records what would start, and stands in for the token and the prompt:
+// "elevated", or, given how the elevated run of the program ends, not.
+struct RecordingLauncher final : quillmend::Launcher, quillmend::Elevation {
     quillmend::LaunchResult launch(const std::wstring& commandLine, quillmend::WindowMode mode,
                                    std::optional<DWORD> wait) override
     {
         launches.emplace_back(commandLine, mode, wait);
-        if (onLaunch)
-            onLaunch();
+        onLaunch();
         return result;
+    }
+    quillmend::LaunchResult launchAsDesktopUser(const std::wstring& commandLine, quillmend::WindowMode mode) override
+    {
+        launches.emplace_back(L"as the desktop's user: " + commandLine, mode, std::nullopt);
+        return result;
+    }
+    bool elevated() override { return !run; }
+    quillmend::ElevatedRun runElevated(HWND, const std::wstring& argument, DWORD wait) override
+    {
+        launches.emplace_back(L"runas " + argument, quillmend::WindowMode::hidden, wait);
+        onLaunch();
+        return *run;
     }
     std::vector<Launch> launches;
     quillmend::LaunchResult result = quillmend::LaunchResult::finished;
-    std::function<void()> onLaunch; // stands in for the child's work
+    std::function<void()> onLaunch = [] {}; // stands in for the child's work
+    std::optional<quillmend::ElevatedRun> run;
 };
 
 struct BoxSeen {
@@ -122,13 +151,21 @@ private:
     HWND m_answered = nullptr;
 };
 
-// NoViewContextMenu in the test prefix's machine registry; nothing deletes it.
-inline void setPolicy(std::optional<DWORD> value)
+// NoViewContextMenu in the test prefix's registry, the machine's unless told.
+inline void setPolicy(std::optional<DWORD> value, HKEY root = HKEY_LOCAL_MACHINE)
 {
     if (value)
-        RegSetKeyValueW(HKEY_LOCAL_MACHINE, quillmend::kPolicyKey, quillmend::kPolicyValue, REG_DWORD, &*value, sizeof(DWORD));
+        RegSetKeyValueW(root, quillmend::kPolicyKey, quillmend::kPolicyValue, REG_DWORD, &*value, sizeof(DWORD));
     else
-        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, quillmend::kPolicyKey, quillmend::kPolicyValue);
+        RegDeleteKeyValueW(root, quillmend::kPolicyKey, quillmend::kPolicyValue);
+}
+
+// A file of the build folder, by its path there.
+inline std::filesystem::path built(const wchar_t* path)
+{
+    wchar_t self[MAX_PATH]{};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    return std::filesystem::path(self).parent_path().parent_path() / path;
 }
 
 // A fresh empty folder under the temporary folder.

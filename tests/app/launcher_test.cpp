@@ -40,7 +40,7 @@ TEST(PlantedPrograms, NeverRunThroughTheRealLauncher)
     ProcessLauncher launcher;
     Actions actions(launcher, root.wstring(), {system.wstring(), system.wstring()});
     actions.applyScript(kDisableMenu);
-    EXPECT_TRUE(actions.startShellRestart());
+    EXPECT_EQ(actions.startShellRestart(), LaunchResult::started);
     actions.openAddress(nullptr, L"https://forum.example.com");
     const std::set<std::wstring> expected{(system / L"regedit.exe").wstring(), (system / L"taskkill.exe").wstring(),
                                           (system / L"explorer.exe").wstring(), (system / L"rundll32.exe").wstring()};

@@ -2,9 +2,9 @@
 // under a Simplified Chinese, two Traditional Chinese and an English locale,
 // and at 96 and 144 DPI. Each window matches its golden picture once the
 // first paint and the focus fade have settled. Quillmend's window and its
-// message box, skinned, speak the locale's language only, and its title tells the
-// menu's state, the current user's beside the machine's, after an action and
-// after a change another process broadcasts.
+// message box, skinned, speak the locale's language only, and its title tells
+// the menu's state and its source after an action and after a change an
+// elevated run of the program broadcasts.
 #include "app_support.h"
 
 #include "app/registry_script.h"
@@ -19,24 +19,28 @@ using namespace quillmend;
 TEST(Programs, InEveryLanguageAndAt96And144DpiAsTheirGoldens)
 {
     constexpr wchar_t kQuillmend[] = L"app\\quillmend.exe", kGallery[] = L"gallery\\skin-gallery.exe";
-    // `user`: the current user's own value, shown beside the machine's; 2: none.
-    struct Row { const wchar_t *program, *locale, *golden, *shot; DWORD dpi; const wchar_t *enabled, *disabled, *boxTitle; DWORD user = 2; Language language; };
+    struct Row { const wchar_t *program, *locale, *golden, *shot; DWORD dpi; const wchar_t *enabled, *disabled, *boxTitle; Language language; };
     const Row rows[] = {
-        {kQuillmend, L"zh_CN.UTF-8", L"form1", L"quillmend-form1", 96, L"Quillmend — 右键菜单：已启用", L"Quillmend — 右键菜单：已禁用", L"提示", 2,
-         Language::chinese},
-        {kQuillmend, L"zh_TW.UTF-8", L"form1-zh-tw", L"quillmend-zh-tw", 96, L"Quillmend — 右鍵選單：已啟用（本使用者：已啟用）",
-         L"Quillmend — 右鍵選單：已停用（本使用者：已啟用）", L"提示", 0, Language::traditionalChinese},
-        {kQuillmend, L"zh_HK.UTF-8", L"form1-zh-tw", L"quillmend-zh-hk", 96, L"Quillmend — 右鍵選單：已啟用", L"Quillmend — 右鍵選單：已停用", L"提示", 2,
-         Language::traditionalChinese},
-        {kQuillmend, L"en_US.UTF-8", L"form1-en", L"quillmend-en", 96, L"Quillmend — right-click menu: enabled (this user: enabled)",
-         L"Quillmend — right-click menu: disabled (this user: enabled)", L"Quillmend", 0, Language::english},
+        {kQuillmend, L"zh_CN.UTF-8", L"form1", L"quillmend-form1", 96, L"Quillmend — 右键菜单：已启用（本机策略）", L"Quillmend — 右键菜单：已禁用（本机策略）",
+         L"提示", Language::chinese},
+        {kQuillmend, L"zh_TW.UTF-8", L"form1-zh-tw", L"quillmend-zh-tw", 96, L"Quillmend — 右鍵選單：已啟用（本機原則）",
+         L"Quillmend — 右鍵選單：已停用（本機原則）", L"提示", Language::traditionalChinese},
+        {kQuillmend, L"zh_HK.UTF-8", L"form1-zh-tw", L"quillmend-zh-hk", 96, L"Quillmend — 右鍵選單：已啟用（本機原則）",
+         L"Quillmend — 右鍵選單：已停用（本機原則）", L"提示", Language::traditionalChinese},
+        {kQuillmend, L"en_US.UTF-8", L"form1-en", L"quillmend-en", 96, L"Quillmend — right-click menu: enabled (this machine's policy)",
+         L"Quillmend — right-click menu: disabled (this machine's policy)", L"Quillmend", Language::english},
         {kQuillmend, L"zh_CN.UTF-8", L"form1-144dpi", L"quillmend-144dpi", 144}, {kGallery, L"zh_CN.UTF-8", L"gallery", L"skin-gallery", 96},
         {kGallery, L"zh_CN.UTF-8", L"gallery-144dpi", L"skin-gallery-144dpi", 144}};
+    // A change made by an elevated run of the program (Wine starts it without a prompt) reaches the window through
+    // the broadcast.
+    struct Unelevated final : Elevation {
+        SystemElevation real{qmapp::built(L"app/quillmend.exe").wstring()};
+        bool elevated() override { return false; }
+        ElevatedRun runElevated(HWND owner, const std::wstring& argument, DWORD wait) override { return real.runElevated(owner, argument, wait); }
+    } unelevated;
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.golden);
         qmapp::setPolicy(0);
-        row.user == 2 ? RegDeleteKeyValueW(HKEY_CURRENT_USER, kPolicyKey, kPolicyValue)
-                      : RegSetKeyValueW(HKEY_CURRENT_USER, kPolicyKey, kPolicyValue, REG_DWORD, &row.user, sizeof(DWORD));
         SetCursorPos(1000, 740);
         HWND form = qmapp::startProgram(row.program, row.locale, row.dpi), box = nullptr;
         ASSERT_NE(form, nullptr);
@@ -76,14 +80,14 @@ TEST(Programs, InEveryLanguageAndAt96And144DpiAsTheirGoldens)
                       row.language != Language::english) << texts;
             PostMessageW(box, WM_COMMAND, IDOK, 0);
             EXPECT_TRUE(qmapp::pumpUntil(nullptr, [&] { return qmapp::textOf(form) == row.disabled; }));
-            ProcessLauncher launcher; // a change made here reaches that window through the broadcast
-            EXPECT_EQ(Actions(launcher).applyScript(kEnableMenu), ScriptOutcome::changed);
+            qmapp::RecordingLauncher nothingHere;
+            EXPECT_EQ(Actions(nothingHere, qmapp::freshTempDirectory(L"qm-elevated"), systemFolders(), unelevated).applyScript(kEnableMenu),
+                      ScriptOutcome::changed);
             EXPECT_TRUE(qmapp::pumpUntil(nullptr, [&] { return qmapp::textOf(form) == row.enabled; }));
         }
         PostMessageW(form, WM_CLOSE, 0, 0);
         EXPECT_TRUE(qmapp::pumpUntil(nullptr, [&] { return !IsWindow(form); }));
     }
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, kPolicyKey, kPolicyValue);
 }
 
 } // namespace

@@ -257,9 +257,10 @@ TEST(Input, ResizesMovesAndOwnedWindows)
     // An owned popup taking the activation is attached (not as a container); a stranger is not.
     registerPlainClass(L"QmOwned");
     const int count = skin::attachedWindowCount();
-    HWND owned = CreateWindowExW(0, L"QmOwned", L"owned", WS_POPUP | WS_VISIBLE, 60, 60, 100, 60, f.form.get(), nullptr,
+    HWND owned = CreateWindowExW(0, L"QmOwned", L"owned", WS_POPUP, 60, 60, 100, 60, f.form.get(), nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
-    HWND button = makeChild(owned, L"Button", L"OK", BS_PUSHBUTTON, 5, 5, 75, 25);
+    HWND button = makeChild(owned, L"Button", L"OK", BS_PUSHBUTTON, 5, 5, 75, 25); // there before the owned window is skinned
+    ShowWindow(owned, SW_SHOW);
     HWND stranger = CreateWindowExW(0, L"QmOwned", L"stranger", WS_POPUP | WS_VISIBLE, 300, 60, 100, 60, nullptr,
                                     nullptr, GetModuleHandleW(nullptr), nullptr);
     pumpMessages();

@@ -8,6 +8,7 @@
 // procedure was removed.
 #include "reliability.h"
 
+#include "core/core_fixture.h"
 #include "gallery/gallery_form.h"
 #include "skin/router/window_proc.h"
 
@@ -138,9 +139,7 @@ TEST(Fuzz, NoMessageBreaksTheSkinAndDetachLeavesNothing)
         skin::detachWindow(hwnd);
     EXPECT_EQ(skin::attachedWindowCount(), 0);
     for (HWND hwnd : windows) {
-        for (const wchar_t* name : {skin::prop::kProcAddr, skin::prop::kOldState, skin::prop::kMouseFlag,
-                                    skin::prop::kTimerId, skin::prop::kHdIndex, skin::prop::kSurfaceDc[0]})
-            EXPECT_EQ(GetPropW(hwnd, name), nullptr) << hwnd;
+        EXPECT_TRUE(skinProperties(hwnd).empty()) << hwnd;
         EXPECT_NE(GetWindowLongPtrW(hwnd, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&skin::skinWindowProc)) << hwnd;
     }
     form.reset();

@@ -1,12 +1,14 @@
-// Soak: the same interaction thousands of times over, whole forms skinned and
-// unskinned a thousand times, and controls of absurd sizes and captions, end
-// with as many GDI and USER objects as they began with; the figures are
-// printed. QM_SOAK_CYCLES and QM_ATTACH_CYCLES set other counts.
+// Soak: the same interaction thousands of times over, two whole forms skinned
+// and unskinned a thousand times on two threads at once, and controls of
+// absurd sizes and captions, end with as many GDI and USER objects as they
+// began with; the figures are printed. QM_SOAK_CYCLES and QM_ATTACH_CYCLES
+// set other counts.
 #include "reliability.h"
 
 #include "app/form1.h"
 #include "forms/form_classes.h"
 #include "gallery/gallery_form.h"
+#include "skin/images/scratch.h"
 #include "support/pixels.h"
 
 #include <commctrl.h>
@@ -14,14 +16,15 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <thread>
 
 using namespace qmtest;
 
 namespace {
 
 // Runs `cycles` of `body` between two counts of live objects (the queue pumped before each) and expects them
-// equal.
-void expectNoLeak(const char* what, int cycles, const std::function<void(int i)>& body)
+// equal; the GDI count within `slack`.
+void expectNoLeak(const char* what, int cycles, const std::function<void(int i)>& body, int slack = 0)
 {
     pumpBounded();
     const int gdi = liveGdiObjects();
@@ -33,36 +36,44 @@ void expectNoLeak(const char* what, int cycles, const std::function<void(int i)>
     const UserObjects userAfter = liveUserObjects();
     std::printf("soak %s, %d cycles: GDI objects %d -> %d; windows %d -> %d, properties %d -> %d\n", what, cycles, gdi,
                 gdiAfter, user.windows, userAfter.windows, user.properties, userAfter.properties);
-    EXPECT_EQ(gdiAfter, gdi) << what;
+    EXPECT_NEAR(gdiAfter, gdi, slack) << what;
     EXPECT_EQ(userAfter, user) << what;
 }
 
 } // namespace
 
-TEST(Soak, AttachAndDetachForm1AndTheGalleryThenHoverPressReleaseLeave)
+TEST(Soak, AttachAndDetachForm1AndTheGalleryOnTwoThreadsAtOnceThenHoverPressReleaseLeave)
 {
-    // Skins and unskins the shown form a thousand times, painting it now and then.
-    auto attachDetachCycles = [](const char* what, HWND form) {
-        ASSERT_EQ(skin::stopSkinEngine(form), 1);
-        for (int i = 0; i < 5; ++i) // the system's caches fill
-            skin::startSkinEngine(form), skin::stopSkinEngine(form);
-        expectNoLeak(what, int(envNumber("QM_ATTACH_CYCLES", 1000)), [form](int i) {
-            ASSERT_EQ(skin::startSkinEngine(form), 1);
-            if (i % 50 == 0)
-                UpdateWindow(form);
-            ASSERT_EQ(skin::stopSkinEngine(form), 1);
-            ASSERT_EQ(skin::attachedWindowCount(), 0);
-        });
+    // Skins and unskins a shown form a thousand times, painting it now and then: Form1 and the gallery at once,
+    // each on a thread of its own, whose engine draws, counts and releases beside the other's.
+    auto attachDetachCycles = [](quillmend::Form& form, int cycles) {
+        form.show();
+        ASSERT_EQ(skin::stopSkinEngine(form.hwnd()), 1);
+        for (int i = 0; i < cycles; ++i) {
+            ASSERT_EQ(skin::startSkinEngine(form.hwnd()), 1);
+            if (i % 10 == 0)
+                UpdateWindow(form.hwnd());
+            ASSERT_EQ(skin::stopSkinEngine(form.hwnd()), 1);
+            ASSERT_TRUE(skin::attachedWindowCount() == 0 && !skin::scratchSurfacesHeld());
+        }
     };
-    quillmend::ProcessLauncher launcher; // nothing is clicked: nothing starts
-    quillmend::Form1 form1(launcher);
-    form1.show();
-    attachDetachCycles("Form1 attach and detach", form1.hwnd());
-    form1.form().unload();
+    auto onTwoThreads = [&](int cycles) {
+        std::jthread first([&] {
+            quillmend::ProcessLauncher launcher; // nothing is clicked: nothing starts
+            quillmend::Form1 form1(launcher);
+            attachDetachCycles(form1.form(), cycles);
+        });
+        std::jthread second([&] { attachDetachCycles(*gallery::createGallery(), cycles); });
+    };
+    onTwoThreads(20); // the system's caches fill
+    // The system keeps a cache of window device contexts (a context, a bitmap and a region each) that grows with
+    // the number drawn through at once on different threads: one of those may stay, while a leak of the skin
+    // grows with the cycles.
+    expectNoLeak("Form1 and the gallery on two threads", 1,
+                 [&](int) { onTwoThreads(int(envNumber("QM_ATTACH_CYCLES", 1000))); }, 3);
     auto gallery = gallery::createGallery();
     gallery->show();
-    attachDetachCycles("gallery attach and detach", gallery->hwnd());
-    ASSERT_EQ(skin::startSkinEngine(gallery->hwnd()), 1);
+    ASSERT_TRUE(skin::isAttached(gallery->hwnd())) << "the gallery skins itself when shown";
     HWND push = gallery->window(L"CommandEnabled");
     const std::pair<HWND, LPARAM> targets[] = {{push, MAKELPARAM(20, 10)}, {gallery->window(L"CheckUnchecked"), MAKELPARAM(5, 8)},
                                                {gallery->window(L"ComboList"), MAKELPARAM(110, 10)}, {gallery->window(L"Header"), MAKELPARAM(150, 10)}};
