@@ -123,7 +123,7 @@ TEST(ShellRestartAndLink, OnlyYesRestartsThisSessionsShellAndAnElevatedProcessSt
         qmapp::BoxWatcher watcher({row.answer, IDOK});
         click(form1, L"Command1");
         SendMessageW(form1.hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(form1.form().window(L"Label3")));
-        qmapp::pumpPending(form1.hwnd());
+        qmtest::pumpMessages();
 
         const bool failed = row.result != LaunchResult::started, noUser = row.result == LaunchResult::noUserContext;
         ASSERT_EQ(watcher.boxes.size(), failed ? 3u : 1u);

@@ -21,9 +21,6 @@
 
 namespace qmapp {
 
-// Pumps as the program does; no test here needs the form's keyboard interface.
-inline bool pumpUntil(HWND, const std::function<bool()>& done, DWORD limitMs = 3000) { return qmtest::pumpUntil(done, limitMs); }
-inline void pumpPending(HWND) { qmtest::pumpMessages(); }
 
 // The real cursor onto a point of a window's client area (its centre by default).
 inline void moveCursorTo(HWND hwnd, std::optional<POINT> client = std::nullopt)
@@ -41,7 +38,7 @@ inline void mouse(DWORD flags) { INPUT in{.type = INPUT_MOUSE, .mi = {.dwFlags =
 inline bool settledPicture(HWND form, const wchar_t* screen, const wchar_t* golden = nullptr)
 {
     auto fading = [](HWND child, LPARAM found) { *reinterpret_cast<bool*>(found) |= GetPropW(child, L"TIMERID") != nullptr; return TRUE; };
-    const bool settled = pumpUntil(form, [&] { bool found = false; EnumChildWindows(form, fading, reinterpret_cast<LPARAM>(&found)); return !found; }, 6000);
+    const bool settled = qmtest::pumpUntil([&] { bool found = false; EnumChildWindows(form, fading, reinterpret_cast<LPARAM>(&found)); return !found; }, 6000);
     qmtest::paintNow(form);
     qmtest::savePng(qmtest::captureWindow(form), screen);
     RECT client{};
@@ -70,7 +67,7 @@ inline HWND startProgram(const wchar_t* program, const wchar_t* locale, DWORD dp
     STARTUPINFOW startup{.cb = sizeof startup}; PROCESS_INFORMATION child{};
     HWND form = nullptr;
     if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child)) {
-        pumpUntil(nullptr, [&] { return IsWindowVisible(form = FindWindowW(L"Form", nullptr)); }, 20'000);
+        qmtest::pumpUntil([&] { return IsWindowVisible(form = FindWindowW(L"Form", nullptr)); }, 20'000);
         CloseHandle(child.hProcess), CloseHandle(child.hThread);
     }
     SetEnvironmentVariableW(L"LC_ALL", nullptr);

@@ -51,42 +51,31 @@ TEST(Programs, InEveryLanguageAndAt96And144DpiAsTheirGoldens)
             if ((GetWindowLongPtrW(c, GWL_STYLE) & 3) == CBS_DROPDOWN)
                 SetCursorPos(r.right - 2 - GetSystemMetrics(SM_CXVSCROLL) - 4, (r.top + r.bottom) / 2);
         }
-        RECT client{};
-        GetClientRect(form, &client);
-        MapWindowPoints(form, nullptr, reinterpret_cast<POINT*>(&client), 2);
-        std::optional<qmtest::Dib> last(qmtest::captureScreen(client));
-        for (int same = 0, i = 0; same < 3 && i < 50; ++i) {
-            qmapp::pumpUntil(nullptr, [] { return false; }, 200);
-            qmtest::Dib now = qmtest::captureScreen(client);
-            same = qmtest::samePixels(now, *last) ? same + 1 : 0;
-            last.emplace(std::move(now));
-        }
-        qmtest::savePng(qmtest::captureWindow(form), row.shot);
-        EXPECT_TRUE(qmtest::matchesGolden(*last, row.golden));
+        EXPECT_TRUE(qmapp::settledPicture(form, row.shot, row.golden));
         if (row.enabled) {
             EXPECT_EQ(qmapp::textOf(form), row.enabled);
             std::vector<HWND> windows = qmtest::withDescendants(form);
             const auto disable = std::ranges::find(windows, text(IDS_BUTTON_DISABLE, row.language), [](HWND h) { return qmapp::textOf(h); });
             ASSERT_NE(disable, windows.end());
             PostMessageW(*disable, BM_CLICK, 0, 0); // with the real registry editor, in that process
-            ASSERT_TRUE(qmapp::pumpUntil(nullptr, [&] { box = FindWindowW(L"#32770", nullptr);
+            ASSERT_TRUE(qmtest::pumpUntil([&] { box = FindWindowW(L"#32770", nullptr);
                 return GetWindow(box, GW_OWNER) == form && IsWindowVisible(box); }, 10'000));
             EXPECT_EQ(qmapp::textOf(box), row.boxTitle);
-            EXPECT_TRUE(qmapp::pumpUntil(nullptr, [&] { return GetPropW(GetDlgItem(box, IDOK), L"PROCADDR") != nullptr; })) << "the box unskinned";
+            EXPECT_TRUE(qmtest::pumpUntil([&] { return GetPropW(GetDlgItem(box, IDOK), L"PROCADDR") != nullptr; })) << "the box unskinned";
             std::wstring texts; // with CJK characters or punctuation, or not
             for (HWND window : qmtest::withDescendants(box, windows))
                 texts += qmapp::textOf(window) + L" | ";
             EXPECT_EQ(std::ranges::any_of(texts, [](wchar_t c) { return (c >= 0x3000 && c < 0xA000) || c >= 0xFF00; }),
                       row.language != Language::english) << texts;
             PostMessageW(box, WM_COMMAND, IDOK, 0);
-            EXPECT_TRUE(qmapp::pumpUntil(nullptr, [&] { return qmapp::textOf(form) == row.disabled; }));
+            EXPECT_TRUE(qmtest::pumpUntil([&] { return qmapp::textOf(form) == row.disabled; }));
             qmapp::RecordingLauncher nothingHere;
             EXPECT_EQ(Actions(nothingHere, qmapp::freshTempDirectory(L"qm-elevated"), systemFolders(), unelevated).applyScript(kEnableMenu),
                       ScriptOutcome::changed);
-            EXPECT_TRUE(qmapp::pumpUntil(nullptr, [&] { return qmapp::textOf(form) == row.enabled; }));
+            EXPECT_TRUE(qmtest::pumpUntil([&] { return qmapp::textOf(form) == row.enabled; }));
         }
         PostMessageW(form, WM_CLOSE, 0, 0);
-        EXPECT_TRUE(qmapp::pumpUntil(nullptr, [&] { return !IsWindow(form); }));
+        EXPECT_TRUE(qmtest::pumpUntil([&] { return !IsWindow(form); }));
     }
 }
 
