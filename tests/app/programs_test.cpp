@@ -43,8 +43,7 @@ TEST(Programs, InEveryLanguageAndAt96And144DpiAsTheirGoldens)
         qmapp::setPolicy(0);
         SetCursorPos(1000, 740);
         HWND form = qmapp::startProgram(row.program, row.locale, row.dpi), box = nullptr;
-        ASSERT_NE(form, nullptr);
-        SetForegroundWindow(form);
+        ASSERT_TRUE(SetForegroundWindow(form));
         for (HWND c = nullptr; row.dpi == 144 && (c = FindWindowExW(form, c, L"ComboBox", nullptr));) {
             RECT r{};
             GetWindowRect(c, &r);
