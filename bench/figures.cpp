@@ -418,6 +418,8 @@ Results measureAll(int startupRuns)
         measureFade(results, skinnedButton, plainButton);
         measureRepaint(results, "Form1", scene.form1.hwnd(), scene.plainForm1.hwnd());
         measureRepaint(results, "gallery", scene.gallery->hwnd(), scene.plainGallery->hwnd());
+        measureRepaint(results, "list box with a scroll bar", scene.gallery->window(L"List"),
+                       scene.plainGallery->window(L"List"));
         measureButtonAttachParts(results, skinnedButton, plainButton);
         measureNcPaint(results, scene.form1.hwnd(), scene.plainForm1.hwnd());
         scene.check();

@@ -30,20 +30,12 @@ thread_local ThreadEngine t_engine;
 
 constexpr LONG_PTR kButtonTypeMask = BS_TYPEMASK;
 
-// Button types that are not push buttons (check boxes, radio buttons, group
-// boxes, ...) have bit 0x2 or 0x4 set and keep their own look.
-bool isPushButtonType(LONG_PTR style) noexcept
-{
-    return (style & (0x2 | 0x4)) == 0;
-}
-
 void attachPushButton(HWND hwnd) noexcept
 {
     createButtonSurfaces(hwnd);
     const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
     // No redraw here: attach repaints the whole window once it is subclassed.
-    if (isPushButtonType(style))
-        SendMessageW(hwnd, BM_SETSTYLE, BS_OWNERDRAW, FALSE);
+    SendMessageW(hwnd, BM_SETSTYLE, BS_OWNERDRAW, FALSE);
     setProp(hwnd, prop::kOldStyle, style);
     setProp(hwnd, prop::kMouseFlag, 0);
     setProp(hwnd, prop::kTimerId, 0);
@@ -64,9 +56,9 @@ void detachPushButton(HWND hwnd, bool destroyed) noexcept
     // bits are the window's own business since then.
     const auto saved = reinterpret_cast<LONG_PTR>(RemovePropW(hwnd, prop::kOldStyle));
     const LONG_PTR current = GetWindowLongPtrW(hwnd, GWL_STYLE);
-    if ((current & kButtonTypeMask) != (saved & kButtonTypeMask))
+    if (saved && (current & kButtonTypeMask) != (saved & kButtonTypeMask))
         SetWindowLongPtrW(hwnd, GWL_STYLE, (current & ~kButtonTypeMask) | (saved & kButtonTypeMask));
-    for (const wchar_t* name : {prop::kMouseFlag, prop::kOldState, prop::kAlphaLevel})
+    for (const wchar_t* name : {prop::kMouseFlag, prop::kOldState, prop::kAlphaLevel, prop::kShield})
         removeProp(hwnd, name);
     if (!destroyed)
         SetWindowRgn(hwnd, nullptr, TRUE);
@@ -85,15 +77,37 @@ void attachListHeader(HWND hwnd) noexcept
     setProp(hwnd, prop::kHmIndex, -1);
 }
 
-// Removes whatever attach gave the window before its subclassing step.
-void removeKindState(HWND hwnd, std::wstring_view name, bool destroyed = false) noexcept
+// Gives the window the state of its kind before its subclassing step.
+void addKindState(HWND hwnd, ControlKind kind) noexcept
 {
-    if (isPushButton(name)) {
+    switch (kind) {
+    case ControlKind::pushButton:
+        attachPushButton(hwnd);
+        break;
+    case ControlKind::comboBox:
+    case ControlKind::driveList:
+    case ControlKind::checkBox:
+    case ControlKind::optionButton:
+        attachStateful(hwnd);
+        break;
+    case ControlKind::listHeader:
+        attachListHeader(hwnd);
+        break;
+    default:
+        break;
+    }
+}
+
+// Removes whatever attach gave the window before its subclassing step.
+void removeKindState(HWND hwnd, ControlKind kind, bool destroyed = false) noexcept
+{
+    if (kind == ControlKind::pushButton) {
         detachPushButton(hwnd, destroyed);
-    } else if (isComboKind(name) || isCheckBox(name) || isOptionButton(name)) {
+    } else if (kind == ControlKind::comboBox || kind == ControlKind::driveList || kind == ControlKind::checkBox
+               || kind == ControlKind::optionButton) {
         removeProp(hwnd, prop::kMouseFlag);
         removeProp(hwnd, prop::kOldState);
-    } else if (isListHeader(name)) {
+    } else if (kind == ControlKind::listHeader) {
         for (const wchar_t* n : {prop::kMouseFlag, prop::kHdIndex, prop::kHmIndex})
             removeProp(hwnd, n);
     }
@@ -215,12 +229,8 @@ int attach(HWND hwnd, bool asContainer, bool underContainer) noexcept
                                           : Repaint::own;
     if (container)
         EnumChildWindows(hwnd, attachChildCallback, kUnderContainer);
-    if (isPushButton(name))
-        attachPushButton(hwnd);
-    else if (isComboKind(name) || isCheckBox(name) || isOptionButton(name))
-        attachStateful(hwnd);
-    else if (isListHeader(name))
-        attachListHeader(hwnd);
+    const ControlKind kind = windowKind(hwnd);
+    addKindState(hwnd, kind);
 
     SetLastError(0);
     const LONG_PTR oldProc =
@@ -228,7 +238,7 @@ int attach(HWND hwnd, bool asContainer, bool underContainer) noexcept
     if (oldProc == 0 && GetLastError() != 0) {
         // Not subclassed: take back what was given so nothing outlives the
         // attach and the window does not count.
-        removeKindState(hwnd, name);
+        removeKindState(hwnd, kind);
         if (repaint == Repaint::withChildren) // the children are skinned all the same
             RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ALLCHILDREN);
         return 0;
@@ -257,7 +267,11 @@ int detach(HWND hwnd, bool asContainer, std::optional<Repaint> how) noexcept
     if (container)
         EnumChildWindows(hwnd, detachChildCallback, destroyed ? kUnderDestroyed : kUnderContainer);
     if (!isContainer(name))
-        removeKindState(hwnd, name, destroyed);
+        removeKindState(hwnd, windowKind(hwnd), destroyed);
+    // Scroll bars of any window; bits taken off for the message being
+    // handled go back when it returns.
+    for (const wchar_t* n : {prop::kScrollHot, prop::kScrollDown, prop::kScrollSign})
+        removeProp(hwnd, n);
 
     removeProp(hwnd, prop::kProcAddr);
     SetWindowLongPtrW(hwnd, GWLP_WNDPROC, savedProc);

@@ -1,5 +1,7 @@
 #include "skin/core/kinds.h"
 
+#include "skin/core/properties.h"
+
 #include <algorithm>
 #include <array>
 
@@ -25,6 +27,7 @@ constexpr std::array kKindTable{
     KindNames{ControlKind::listHeader, {L"msvb_lib_header", L"sysheader32"}},
     KindNames{ControlKind::dataList, {L"datalistwndclass", L"dblistwndclass"}},
     KindNames{ControlKind::dropDownList, {L"combolbox"}},
+    KindNames{ControlKind::scrollBar, {L"scrollbar"}},
 };
 
 constexpr std::wstring_view kGridPrefix = L"apexgrid";
@@ -66,6 +69,42 @@ ControlKind kindOf(std::wstring_view lowerName) noexcept
     return isGrid(lowerName) ? ControlKind::grid : ControlKind::other;
 }
 
+ControlKind buttonKind(LONG_PTR style) noexcept
+{
+    // A push-like check box or radio button looks like a push button: the system draws it.
+    const bool pushLike = (style & BS_PUSHLIKE) != 0;
+    switch (style & BS_TYPEMASK) {
+    case BS_PUSHBUTTON:
+    case BS_DEFPUSHBUTTON:
+    case BS_USERBUTTON:
+        return ControlKind::pushButton;
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_3STATE:
+    case BS_AUTO3STATE:
+        return pushLike ? ControlKind::other : ControlKind::checkBox;
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+        return pushLike ? ControlKind::other : ControlKind::optionButton;
+    default:
+        return ControlKind::other;
+    }
+}
+
+ControlKind windowKind(HWND hwnd)
+{
+    const std::wstring name = lowerClassName(hwnd);
+    if (!isPushButton(name))
+        return kindOf(name);
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    if ((style & BS_TYPEMASK) != BS_OWNERDRAW)
+        return buttonKind(style);
+    // Only an owner-draw button can be a push button the skin turned so; the
+    // property is asked for then alone, as it costs a trip to the server.
+    const LONG_PTR saved = getProp(hwnd, prop::kOldStyle);
+    return saved ? buttonKind(saved) : ControlKind::other;
+}
+
 bool isContainer(std::wstring_view n) noexcept { return named(ControlKind::container, n); }
 bool isPushButton(std::wstring_view n) noexcept { return named(ControlKind::pushButton, n); }
 bool isComboBox(std::wstring_view n) noexcept { return named(ControlKind::comboBox, n); }
@@ -77,6 +116,7 @@ bool isProgressBar(std::wstring_view n) noexcept { return named(ControlKind::pro
 bool isListHeader(std::wstring_view n) noexcept { return named(ControlKind::listHeader, n); }
 bool isDataList(std::wstring_view n) noexcept { return named(ControlKind::dataList, n); }
 bool isDropDownList(std::wstring_view n) noexcept { return named(ControlKind::dropDownList, n); }
+bool isScrollBar(std::wstring_view n) noexcept { return named(ControlKind::scrollBar, n); }
 bool isGrid(std::wstring_view n) noexcept { return n.starts_with(kGridPrefix); }
 
 } // namespace skin

@@ -12,7 +12,7 @@ namespace skin {
 
 enum class ControlKind {
     container, pushButton, comboBox, driveList, checkBox, optionButton,
-    progressBar, listHeader, dataList, dropDownList, grid, other
+    progressBar, listHeader, dataList, dropDownList, scrollBar, grid, other
 };
 
 // The class name as the system reports it, or "" when it cannot be read.
@@ -23,6 +23,17 @@ std::wstring lowerClassName(HWND hwnd);
 // The kind of a lower-cased class name. Combo boxes and drive lists are told
 // apart here; isComboKind covers both.
 ControlKind kindOf(std::wstring_view lowerName) noexcept;
+
+// The kind of a window as the handlers treat it. A window of a push button
+// class (the standard "Button" among them) is a push button, check box or
+// option button by its button type: the type saved at attach when the skin
+// made the button owner-draw, its own otherwise.
+// Group boxes, push-like check boxes and radio buttons, and the buttons that
+// draw themselves differently (owner-draw, split buttons, command links) are
+// `other`: the skin leaves them alone.
+ControlKind windowKind(HWND hwnd);
+// The kind a "Button" of the given style is (its BS_TYPEMASK bits).
+ControlKind buttonKind(LONG_PTR style) noexcept;
 
 bool isContainer(std::wstring_view lowerName) noexcept;
 bool isPushButton(std::wstring_view lowerName) noexcept;
@@ -35,6 +46,7 @@ bool isProgressBar(std::wstring_view lowerName) noexcept;
 bool isListHeader(std::wstring_view lowerName) noexcept;
 bool isDataList(std::wstring_view lowerName) noexcept;
 bool isDropDownList(std::wstring_view lowerName) noexcept;
+bool isScrollBar(std::wstring_view lowerName) noexcept; // the system's "ScrollBar" windows
 bool isGrid(std::wstring_view lowerName) noexcept;
 
 } // namespace skin

@@ -14,8 +14,13 @@ inline constexpr const wchar_t* kOldStyle = L"OLDSTYLE";     // push button styl
 inline constexpr const wchar_t* kMouseFlag = L"MOUSEFLAG";   // 1 while a leave notification is pending
 inline constexpr const wchar_t* kTimerId = L"TIMERID";       // running fade timer, or 0
 inline constexpr const wchar_t* kAlphaLevel = L"ALPHALEVEL"; // alpha of the next fade paint
+inline constexpr const wchar_t* kShield = L"SHIELD";         // 1 while a push button shows the elevation shield
 inline constexpr const wchar_t* kHdIndex = L"HDINDEX";       // header item held down, or -1
 inline constexpr const wchar_t* kHmIndex = L"HMINDEX";       // header item under the mouse, or -1
+inline constexpr const wchar_t* kScrollHot = L"SBHOT";       // scroll-bar part under the mouse (scrollPartCode)
+inline constexpr const wchar_t* kScrollDown = L"SBDOWN";     // scroll-bar part held down (scrollPartCode)
+inline constexpr const wchar_t* kScrollBits = L"SBBITS";     // WS_VSCROLL/WS_HSCROLL taken off for a moment
+inline constexpr const wchar_t* kScrollSign = L"SBSIGN";     // checksum of the scroll information last drawn
 // The push button's four state surfaces: "HDC0".."HDC3" and "BMP0".."BMP3".
 inline constexpr const wchar_t* kSurfaceDc[4] = {L"HDC0", L"HDC1", L"HDC2", L"HDC3"};
 inline constexpr const wchar_t* kSurfaceBitmap[4] = {L"BMP0", L"BMP1", L"BMP2", L"BMP3"};

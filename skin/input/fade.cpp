@@ -12,7 +12,7 @@ namespace skin {
 // timer message of a push button steps, whichever timer sent it.
 LRESULT onTimer(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
-    if (isPushButton(lowerClassName(hwnd))) {
+    if (windowKind(hwnd) == ControlKind::pushButton) {
         const int alpha = getAlpha(hwnd);
         blendButtonFace(hwnd, nullptr);
         const int next = alpha + kFadeStep;

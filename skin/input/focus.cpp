@@ -18,8 +18,8 @@ LRESULT onFocusChange(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPA
     const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
     if (!isAttached(hwnd))
         return result;
-    const std::wstring name = lowerClassName(hwnd);
-    if (isPushButton(name)) {
+    const ControlKind kind = windowKind(hwnd);
+    if (kind == ControlKind::pushButton) {
         renderButtonFaces(hwnd);
         // A button still waiting for its paint has nothing on screen to fade
         // from (a window just shown): its paint shows the new face whole.
@@ -27,8 +27,10 @@ LRESULT onFocusChange(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPA
             return result;
         setAlpha(hwnd, 0);
         startFadeTimer(hwnd);
-    } else if (isOptionButton(name)) {
+    } else if (kind == ControlKind::optionButton) {
         paintOptionButton(hwnd, VisualState::normal, true);
+    } else if (kind == ControlKind::checkBox) {
+        paintCheckBox(hwnd, VisualState::normal, true);
     }
     return result;
 }
@@ -51,7 +53,7 @@ LRESULT onKillFocus(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARA
 LRESULT onEnable(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
     const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
-    if (!isAttached(hwnd) || !isPushButton(lowerClassName(hwnd)))
+    if (!isAttached(hwnd) || windowKind(hwnd) != ControlKind::pushButton)
         return result;
     stopFadeTimer(hwnd);
     setState(hwnd, wParam ? VisualState::normal : VisualState::disabled);

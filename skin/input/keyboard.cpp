@@ -16,12 +16,12 @@ LRESULT onKeyDown(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
     if (wParam != VK_SPACE || !isAttached(hwnd))
         return result;
-    const std::wstring name = lowerClassName(hwnd);
-    if (isPushButton(name))
+    const ControlKind kind = windowKind(hwnd);
+    if (kind == ControlKind::pushButton)
         showPressed(hwnd);
-    else if (isCheckBox(name))
+    else if (kind == ControlKind::checkBox)
         paintCheckBox(hwnd, VisualState::pressed, false);
-    else if (isOptionButton(name))
+    else if (kind == ControlKind::optionButton)
         paintOptionButton(hwnd, VisualState::pressed, false);
     return result;
 }
@@ -31,15 +31,15 @@ LRESULT onKeyUp(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
     if (wParam != VK_SPACE || !isAttached(hwnd))
         return result;
-    const std::wstring name = lowerClassName(hwnd);
-    if (isPushButton(name)) {
+    const ControlKind kind = windowKind(hwnd);
+    if (kind == ControlKind::pushButton) {
         setProp(hwnd, prop::kMouseFlag, 0);
         setAlpha(hwnd, 0);
         setState(hwnd, VisualState::normal);
         startFadeTimer(hwnd);
-    } else if (isCheckBox(name)) {
+    } else if (kind == ControlKind::checkBox) {
         paintCheckBox(hwnd, VisualState::normal, false);
-    } else if (isOptionButton(name)) {
+    } else if (kind == ControlKind::optionButton) {
         paintOptionButton(hwnd, VisualState::normal, false);
     }
     return result;

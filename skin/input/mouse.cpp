@@ -163,21 +163,21 @@ LRESULT onMouseMove(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARA
     const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
     if (!isAttached(hwnd))
         return result;
-    const std::wstring name = lowerClassName(hwnd);
+    const ControlKind kind = windowKind(hwnd);
     const VisualState held = leftButtonHeld(wParam) ? VisualState::pressed : VisualState::hot;
-    if (isPushButton(name)) {
+    if (kind == ControlKind::pushButton) {
         movePushButton(hwnd);
-    } else if (isComboBox(name)) {
+    } else if (kind == ControlKind::comboBox) {
         moveComboBox(hwnd, wParam, lParam);
-    } else if (isDriveList(name)) {
+    } else if (kind == ControlKind::driveList) {
         moveDriveList(hwnd, wParam);
-    } else if (isCheckBox(name)) {
+    } else if (kind == ControlKind::checkBox) {
         noteEntry(hwnd);
         paintCheckBox(hwnd, held, true);
-    } else if (isOptionButton(name)) {
+    } else if (kind == ControlKind::optionButton) {
         noteEntry(hwnd);
         paintOptionButton(hwnd, held, true);
-    } else if (isListHeader(name)) {
+    } else if (kind == ControlKind::listHeader) {
         moveListHeader(hwnd, wParam, lParam);
     }
     return result;
@@ -188,22 +188,22 @@ LRESULT onMouseLeave(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPAR
     const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
     if (!isAttached(hwnd))
         return result;
-    const std::wstring name = lowerClassName(hwnd);
-    if (isPushButton(name)) {
+    const ControlKind kind = windowKind(hwnd);
+    if (kind == ControlKind::pushButton) {
         leavePushButton(hwnd);
-    } else if (isContainer(name)) {
+    } else if (kind == ControlKind::container) {
         // nothing of its own
-    } else if (isComboKind(name)) {
+    } else if (kind == ControlKind::comboBox || kind == ControlKind::driveList) {
         setProp(hwnd, prop::kMouseFlag, 0);
         VisualState state = VisualState::normal;
         paintComboButton(hwnd, nullptr, state, false);
-    } else if (isCheckBox(name)) {
+    } else if (kind == ControlKind::checkBox) {
         setProp(hwnd, prop::kMouseFlag, 0);
         paintCheckBox(hwnd, VisualState::normal, false);
-    } else if (isOptionButton(name)) {
+    } else if (kind == ControlKind::optionButton) {
         setProp(hwnd, prop::kMouseFlag, 0);
         paintOptionButton(hwnd, VisualState::normal, false);
-    } else if (isListHeader(name)) {
+    } else if (kind == ControlKind::listHeader) {
         leaveListHeader(hwnd);
     }
     return result;

@@ -63,35 +63,44 @@ LRESULT onLButtonDown(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPA
     const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
     if (!isAttached(hwnd))
         return result;
-    const std::wstring name = lowerClassName(hwnd);
-    if (isPushButton(name)) {
+    const ControlKind kind = windowKind(hwnd);
+    if (kind == ControlKind::pushButton) {
         showPressed(hwnd);
-    } else if (isContainer(name)) {
+    } else if (kind == ControlKind::container) {
         // nothing of its own
-    } else if (isComboBox(name)) {
+    } else if (kind == ControlKind::comboBox) {
         pressComboBox(hwnd, lParam);
-    } else if (isDriveList(name)) {
+    } else if (kind == ControlKind::driveList) {
         VisualState state = VisualState::pressed;
         paintComboButton(hwnd, nullptr, state, false);
-    } else if (isCheckBox(name)) {
+    } else if (kind == ControlKind::checkBox) {
         paintCheckBox(hwnd, VisualState::pressed, false);
-    } else if (isOptionButton(name)) {
+    } else if (kind == ControlKind::optionButton) {
         paintOptionButton(hwnd, VisualState::pressed, false);
-    } else if (isListHeader(name)) {
+    } else if (kind == ControlKind::listHeader) {
         pressListHeader(hwnd, lParam);
     }
     return result;
 }
 
+// An owner-draw button takes the second click of a double click as a double
+// click and is not pressed; a push button of its own type without BS_NOTIFY
+// is pressed again, so the skinned one gets the press it would have had.
 LRESULT onLButtonDblClk(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
+    if (windowKind(hwnd) == ControlKind::pushButton) {
+        const LONG_PTR saved = getProp(hwnd, prop::kOldStyle);
+        const LONG_PTR type = saved & BS_TYPEMASK;
+        if (saved && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) && !(saved & BS_NOTIFY))
+            msg = WM_LBUTTONDOWN;
+    }
     const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
     if (!isAttached(hwnd))
         return result;
-    const std::wstring name = lowerClassName(hwnd);
-    if (isPushButton(name))
+    const ControlKind kind = windowKind(hwnd);
+    if (kind == ControlKind::pushButton)
         showPressed(hwnd);
-    else if (isListHeader(name))
+    else if (kind == ControlKind::listHeader)
         pressListHeader(hwnd, lParam);
     return result;
 }
@@ -102,20 +111,20 @@ LRESULT onLButtonUp(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARA
     const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
     if (!isAttached(hwnd))
         return result;
-    const std::wstring name = lowerClassName(hwnd);
-    if (isPushButton(name)) {
+    const ControlKind kind = windowKind(hwnd);
+    if (kind == ControlKind::pushButton) {
         setProp(hwnd, prop::kMouseFlag, 0);
         setState(hwnd, VisualState::normal);
         setAlpha(hwnd, 60);
         startFadeTimer(hwnd);
-    } else if (isComboKind(name)) {
+    } else if (kind == ControlKind::comboBox || kind == ControlKind::driveList) {
         VisualState state = pointerIsOver(hwnd) ? VisualState::hot : VisualState::normal;
         paintComboButton(hwnd, nullptr, state, false);
-    } else if (isCheckBox(name)) {
+    } else if (kind == ControlKind::checkBox) {
         paintCheckBox(hwnd, VisualState::normal, false);
-    } else if (isOptionButton(name)) {
+    } else if (kind == ControlKind::optionButton) {
         paintOptionButton(hwnd, VisualState::normal, false);
-    } else if (isListHeader(name)) {
+    } else if (kind == ControlKind::listHeader) {
         releaseListHeader(hwnd);
     }
     return result;
@@ -134,10 +143,10 @@ BOOL CALLBACK repaintCheckChildCallback(HWND hwnd, LPARAM) noexcept
     // A sibling made by another thread is that thread's to paint.
     if (!isAttached(hwnd) || !belongsToThisThread(hwnd))
         return TRUE;
-    const std::wstring name = lowerClassName(hwnd);
-    if (isCheckBox(name))
+    const ControlKind kind = windowKind(hwnd);
+    if (kind == ControlKind::checkBox)
         paintCheckBox(hwnd, VisualState::normal, true);
-    else if (isOptionButton(name))
+    else if (kind == ControlKind::optionButton)
         paintOptionButton(hwnd, VisualState::normal, true);
     return TRUE;
 }

@@ -5,6 +5,7 @@
 #include "skin/images/rect.h"
 #include "skin/images/skin_images.h"
 #include "skin/images/surface.h"
+#include "skin/paint/button_face_content.h"
 
 #include <optional>
 
@@ -18,32 +19,19 @@ constexpr int kTileMargin = 3;
 constexpr int kCaptionInset = 2;
 constexpr COLORREF kCaptionColour = 0x00000000;
 
-} // namespace
-
-bool keepsOwnButtonLook(HWND hwnd) noexcept
-{
-    return (getProp(hwnd, prop::kOldStyle) & (0x2 | 0x4)) != 0;
-}
-
-void renderButtonFaces(HWND hwnd) noexcept
-{
-    const HDC surfaces[4] = {stateSurface(hwnd, 0), stateSurface(hwnd, 1), stateSurface(hwnd, 2), stateSurface(hwnd, 3)};
-    renderButtonFaces(hwnd, surfaces);
-}
-
-void renderButtonFaces(HWND hwnd, const HDC (&surfaces)[4]) noexcept
+// Face, content and (while focused) the focus box into the four surfaces.
+void drawFaces(HWND hwnd, const HDC (&surfaces)[4], int dpi) noexcept
 {
     WindowBounds bounds;
     getWindowBounds(hwnd, bounds);
     const int w = bounds.width;
     const int h = bounds.height;
-    const std::wstring caption = getWindowCaption(hwnd);
     const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
     const bool focused = GetFocus() == hwnd;
-    const int dpi = windowDpi(hwnd);
     const int margin = scaleToDpi(kTileMargin, dpi);
     const int inset = scaleToDpi(kCaptionInset, dpi);
     HDC image = buttonFaceImageAt(dpi);
+    const FaceContent content(hwnd, dpi);
 
     for (int n = 0; n < 4; ++n) {
         HDC surface = surfaces[n];
@@ -56,18 +44,34 @@ void renderButtonFaces(HWND hwnd, const HDC (&surfaces)[4]) noexcept
         drawImagePart(surface, 0, 0, w, h, image, tile.x, tile.y, tile.width, tile.height,
                       margin, margin, margin, margin);
         SetTextColor(surface, n == static_cast<int>(VisualState::disabled) ? kDisabledCaptionColour : kCaptionColour);
-        drawTextInBox(surface, caption, inset, inset, w - 2 * inset, h - 2 * inset, kCaptionFormat);
+        content.draw(surface, RECT{inset, inset, w - inset, h - inset});
         if (focused)
             drawFocusBox(surface, inset, inset, w - 2 * inset, h - 2 * inset);
     }
+}
+
+} // namespace
+
+void renderButtonFaces(HWND hwnd) noexcept
+{
+    renderButtonFacesAtDpi(hwnd, windowDpi(hwnd));
+}
+
+void renderButtonFacesAtDpi(HWND hwnd, int dpi) noexcept
+{
+    const HDC surfaces[4] = {stateSurface(hwnd, 0), stateSurface(hwnd, 1), stateSurface(hwnd, 2), stateSurface(hwnd, 3)};
+    drawFaces(hwnd, surfaces, dpi);
+}
+
+void renderButtonFaces(HWND hwnd, const HDC (&surfaces)[4]) noexcept
+{
+    drawFaces(hwnd, surfaces, windowDpi(hwnd));
 }
 
 int blendButtonFace(HWND hwnd, HDC dc) noexcept
 {
     if (!IsWindowEnabled(hwnd))
         setState(hwnd, VisualState::disabled);
-    if (keepsOwnButtonLook(hwnd))
-        return 0;
     WindowBounds bounds;
     getWindowBounds(hwnd, bounds);
     const int n = static_cast<int>(getState(hwnd));

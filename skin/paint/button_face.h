@@ -15,6 +15,8 @@ inline constexpr UINT kCaptionFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | 
 void renderButtonFaces(HWND hwnd) noexcept;
 // The same into the four surfaces given, as attach has them at hand.
 void renderButtonFaces(HWND hwnd, const HDC (&surfaces)[4]) noexcept;
+// The window's own surfaces drawn at the DPI given instead of the window's.
+void renderButtonFacesAtDpi(HWND hwnd, int dpi) noexcept;
 // Blends surface OLDSTATE at ALPHALEVEL onto dc, or onto the window's own
 // whole-window context when dc is 0. A disabled window shows surface 3.
 int blendButtonFace(HWND hwnd, HDC dc) noexcept;
@@ -22,9 +24,5 @@ int blendButtonFace(HWND hwnd, HDC dc) noexcept;
 std::wstring getWindowCaption(HWND hwnd);
 int drawTextInBox(HDC dc, const std::wstring& text, int x, int y, int width, int height, UINT flags) noexcept;
 int drawFocusBox(HDC dc, int x, int y, int width, int height) noexcept;
-
-// True when the style saved at attach makes the "Button" something other than
-// a push button (check box, radio button, group box ...): never skinned.
-bool keepsOwnButtonLook(HWND hwnd) noexcept;
 
 } // namespace skin

@@ -19,7 +19,34 @@ constexpr int kSquareX = 1, kSquareY = 9, kSquareSize = 7;
 // inside of the square.
 constexpr int kBandX = 1, kHotBandY = 17, kPressedBandY = 30, kBandWidth = 11, kBandHeight = 5;
 
+// The height of one caption line in the control's font.
+int captionLineHeight(HWND hwnd) noexcept
+{
+    auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
+    if (!font)
+        font = GetStockObject(SYSTEM_FONT);
+    UniqueDc dc(CreateCompatibleDC(nullptr));
+    SelectGuard fontGuard(dc.get(), font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc.get(), &metrics);
+    return metrics.tmHeight;
+}
+
 } // namespace
+
+POINT glyphOrigin(HWND hwnd, int cx, int cy) noexcept
+{
+    WindowBounds bounds;
+    getWindowBounds(hwnd, bounds);
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    const int x = (style & BS_LEFTTEXT) ? bounds.width - cx : 0;
+    const LONG_PTR vertical = style & BS_VCENTER;
+    if (vertical != BS_TOP && vertical != BS_BOTTOM)
+        return {x, (bounds.height - cy) / 2};
+    const int line = captionLineHeight(hwnd);
+    const int inLine = (line - cy) / 2;
+    return {x, vertical == BS_TOP ? inLine : bounds.height - line + inLine};
+}
 
 int paintCheckBox(HWND hwnd, VisualState state, bool force) noexcept
 {
@@ -36,8 +63,7 @@ int paintCheckBoxAtDpi(HWND hwnd, VisualState state, bool force, int dpi) noexce
     // with the images they come from.
     const int cx = systemMetricAt(SM_CXMENUCHECK, dpi);
     const int cy = systemMetricAt(SM_CYMENUCHECK, dpi);
-    WindowBounds bounds;
-    getWindowBounds(hwnd, bounds);
+    const POINT origin = glyphOrigin(hwnd, cx, cy);
     const LRESULT check = SendMessageW(hwnd, BM_GETCHECK, 0, 0);
 
     Surface surface = createMemorySurface(cx, cy);
@@ -69,7 +95,7 @@ int paintCheckBoxAtDpi(HWND hwnd, VisualState state, bool force, int dpi) noexce
                         kKeyColour);
 
     WindowDc target(hwnd);
-    BitBlt(target.get(), 0, roundHalfEven((bounds.height - cy) / 2.0), cx, cy, dc, 0, 0, SRCCOPY);
+    BitBlt(target.get(), origin.x, origin.y, cx, cy, dc, 0, 0, SRCCOPY);
     return 1;
 }
 

@@ -13,4 +13,9 @@ int paintOptionButton(HWND hwnd, VisualState state, bool force) noexcept;
 int paintCheckBoxAtDpi(HWND hwnd, VisualState state, bool force, int dpi) noexcept;
 int paintOptionButtonAtDpi(HWND hwnd, VisualState state, bool force, int dpi) noexcept;
 
+// Where the control draws its own cx x cy glyph, in window coordinates: at
+// the left edge (the right one with BS_LEFTTEXT), centred vertically, or
+// centred on the first or last caption line with BS_TOP or BS_BOTTOM.
+POINT glyphOrigin(HWND hwnd, int cx, int cy) noexcept;
+
 } // namespace skin

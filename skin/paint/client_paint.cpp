@@ -12,6 +12,7 @@
 #include "skin/paint/combo_button.h"
 #include "skin/paint/header.h"
 #include "skin/paint/progress_bar.h"
+#include "skin/paint/scroll_bar.h"
 
 namespace skin {
 
@@ -34,10 +35,8 @@ void drawFlatFrame(HWND hwnd, HDC windowDc) noexcept
 
 // A push button is painted entirely from its state surface of the current
 // state, fully opaque; a paint ends any fade.
-LRESULT paintPushButton(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+LRESULT paintPushButton(HWND hwnd) noexcept
 {
-    if (keepsOwnButtonLook(hwnd))
-        return forward(savedProc, hwnd, msg, wParam, lParam);
     stopFadeTimer(hwnd);
     setAlpha(hwnd, 255);
     PaintScope paint(hwnd);
@@ -103,10 +102,9 @@ LRESULT paintGrid(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
 
 LRESULT onPaint(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
-    const std::wstring name = lowerClassName(hwnd);
-    switch (kindOf(name)) {
+    switch (windowKind(hwnd)) {
     case ControlKind::pushButton:
-        return paintPushButton(savedProc, hwnd, msg, wParam, lParam);
+        return paintPushButton(hwnd);
     case ControlKind::comboBox:
         return paintComboBox(savedProc, hwnd, msg, wParam, lParam);
     case ControlKind::driveList:
@@ -134,6 +132,16 @@ LRESULT onPaint(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
         return 0;
     case ControlKind::grid:
         return paintGrid(savedProc, hwnd, msg, wParam, lParam);
+    case ControlKind::scrollBar:
+        if (!isScrollBarWindow(hwnd)) // a size box keeps the system's look
+            return forward(savedProc, hwnd, msg, wParam, lParam);
+        if (wParam) {
+            paintScrollBars(hwnd, reinterpret_cast<HDC>(wParam));
+        } else {
+            const PaintScope paint(hwnd);
+            paintScrollBars(hwnd, paint.dc());
+        }
+        return 0;
     default:
         return forward(savedProc, hwnd, msg, wParam, lParam);
     }

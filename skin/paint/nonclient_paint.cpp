@@ -2,11 +2,13 @@
 
 #include "skin/core/handler.h"
 #include "skin/core/kinds.h"
+#include "skin/core/properties.h"
 #include "skin/images/gdi.h"
 #include "skin/images/rect.h"
 #include "skin/images/skin_images.h"
 #include "skin/paint/progress_bar.h"
 #include "skin/paint/rounding.h"
+#include "skin/paint/scroll_bar.h"
 
 namespace skin {
 
@@ -23,6 +25,7 @@ void paintFlatBorder(HWND hwnd) noexcept
     getWindowBounds(hwnd, bounds);
     WindowDc window(hwnd);
     ClientDc client(hwnd);
+    excludeScrollBars(hwnd, window.get());
     frameSolidRect(window.get(), 0, 0, bounds.width, bounds.height,
                    IsWindowEnabled(hwnd) ? kSkinFrameColour : kDisabledFrameColour);
     // The inner lines all end on the column and row just inside the outer
@@ -41,7 +44,7 @@ int measureBorderThickness(HWND hwnd, int& bx, int& by) noexcept
     GetClientRect(hwnd, &client);
     int dx = (window.right - window.left) - (client.right - client.left);
     int dy = (window.bottom - window.top) - (client.bottom - client.top);
-    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    const LONG_PTR style = scrollStyleOf(hwnd);
     if (style & WS_VSCROLL)
         dx -= GetSystemMetrics(SM_CXVSCROLL);
     if (style & WS_HSCROLL)
@@ -58,9 +61,13 @@ LRESULT onNcPaint(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         paintProgressWindow(hwnd);
         return 0;
     }
-    const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
+    // The system paints the rest of the frame, never the skin's scroll bars.
+    const UniqueRegion rest(frameRegionWithoutBars(hwnd, reinterpret_cast<HRGN>(wParam)));
+    const LRESULT result = forward(savedProc, hwnd, msg, rest ? reinterpret_cast<WPARAM>(rest.get()) : wParam, lParam);
     if (!isDataList(name) && (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE))
         paintFlatBorder(hwnd);
+    if (rest)
+        refreshScrollBars(hwnd, true);
     return result;
 }
 

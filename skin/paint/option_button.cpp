@@ -32,10 +32,7 @@ int paintOptionButtonAtDpi(HWND hwnd, VisualState state, bool force, int dpi) no
     const int cx = systemMetricAt(SM_CXMENUCHECK, dpi);
     const int cy = systemMetricAt(SM_CYMENUCHECK, dpi);
     const int margin = scaleToDpi(kCircleMargin, dpi);
-    WindowBounds bounds;
-    getWindowBounds(hwnd, bounds);
-    const double top = (bounds.height - cy) / 2.0;
-    const int circleY = roundHalfEven(top);
+    const POINT origin = glyphOrigin(hwnd, cx, cy);
     const bool checked = SendMessageW(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
     const bool enabled = IsWindowEnabled(hwnd) != FALSE;
     const ImagePart dot = scalePart(enabled ? kDotX : kDisabledDotX, kDotY, kDotSize, kDotSize, dpi);
@@ -50,12 +47,12 @@ int paintOptionButtonAtDpi(HWND hwnd, VisualState state, bool force, int dpi) no
         tileY = kCircleSize * static_cast<int>(state);
     if (tileY >= 0) {
         const ImagePart tile = scalePart(0, tileY, kCircleSize, kCircleSize, dpi);
-        drawImagePart(target.get(), 0, circleY, cx, cy, optionBubbleImageAt(dpi), tile.x, tile.y, tile.width,
+        drawImagePart(target.get(), origin.x, origin.y, cx, cy, optionBubbleImageAt(dpi), tile.x, tile.y, tile.width,
                       tile.height, margin, margin, margin, margin, kKeyColour);
     }
     if (checked)
-        drawTransparent(target.get(), roundHalfEven((cx - dot.width) / 2.0),
-                        roundHalfEven((cy - dot.height) / 2.0 + circleY), dot.width, dot.height, markGlyphImageAt(dpi),
+        drawTransparent(target.get(), origin.x + roundHalfEven((cx - dot.width) / 2.0),
+                        origin.y + roundHalfEven((cy - dot.height) / 2.0), dot.width, dot.height, markGlyphImageAt(dpi),
                         dot.x, dot.y, kKeyColour);
     return 1;
 }

@@ -12,7 +12,7 @@ namespace skin {
 LRESULT onSize(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
     const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
-    if (isAttached(hwnd) && isPushButton(lowerClassName(hwnd))) {
+    if (isAttached(hwnd) && windowKind(hwnd) == ControlKind::pushButton) {
         resizeButtonSurfaces(hwnd);
         setRoundedRegion(hwnd);
     }

@@ -3,14 +3,20 @@
 #include "skin/core/engine.h"
 #include "skin/core/handler.h"
 #include "skin/core/properties.h"
+#include "skin/input/button_messages.h"
 #include "skin/input/fade.h"
 #include "skin/input/focus.h"
 #include "skin/input/keyboard.h"
 #include "skin/input/mouse.h"
 #include "skin/input/press.h"
+#include "skin/input/scroll_quiet.h"
+#include "skin/input/scroll_track.h"
 #include "skin/paint/client_paint.h"
 #include "skin/paint/nonclient_paint.h"
+#include "skin/paint/scroll_bar.h"
 #include "skin/router/geometry.h"
+
+#include <commctrl.h>
 
 namespace skin {
 
@@ -44,16 +50,22 @@ LRESULT onLButtonRelease(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, 
     return result;
 }
 
-} // namespace
-
-LRESULT CALLBACK skinWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+// A "ScrollBar" window is tracked by the skin; every other window's pointer
+// messages go to the hover and press handlers.
+LRESULT onPointer(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
-    if (!hwnd)
-        return 0;
-    const WNDPROC savedProc = savedProcOf(hwnd);
-    if (!savedProc)
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (isScrollBarWindow(hwnd))
+        return onScrollBarWindowMouse(savedProc, hwnd, msg, wParam, lParam);
+    switch (msg) {
+    case WM_MOUSEMOVE:     return onMouseMove(savedProc, hwnd, msg, wParam, lParam);
+    case WM_LBUTTONDOWN:   return onLButtonDown(savedProc, hwnd, msg, wParam, lParam);
+    case WM_LBUTTONDBLCLK: return onLButtonDblClk(savedProc, hwnd, msg, wParam, lParam);
+    default:               return onMouseLeave(savedProc, hwnd, msg, wParam, lParam);
+    }
+}
 
+LRESULT route(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
     switch (msg) {
     case WM_DESTROY:           return onDestroy(savedProc, hwnd, msg, wParam, lParam);
     case WM_SIZE:              return onSize(savedProc, hwnd, msg, wParam, lParam);
@@ -64,18 +76,54 @@ LRESULT CALLBACK skinWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_PAINT:             return onPaint(savedProc, hwnd, msg, wParam, lParam);
     case WM_WINDOWPOSCHANGING: return onWindowPosChanging(savedProc, hwnd, msg, wParam, lParam);
     case WM_NCPAINT:           return onNcPaint(savedProc, hwnd, msg, wParam, lParam);
+    case WM_NCCALCSIZE:        return onNcCalcSize(savedProc, hwnd, msg, wParam, lParam);
+    case WM_STYLECHANGING:     return onStyleChange(savedProc, hwnd, msg, wParam, lParam);
+    case WM_STYLECHANGED:      return onStyleChange(savedProc, hwnd, msg, wParam, lParam);
+    case WM_NCLBUTTONDOWN:     return onNcLButtonDown(savedProc, hwnd, msg, wParam, lParam);
+    case WM_NCLBUTTONDBLCLK:   return onNcLButtonDown(savedProc, hwnd, msg, wParam, lParam);
+    case WM_NCMOUSEMOVE:       return onNcMouseMove(savedProc, hwnd, msg, wParam, lParam);
+    case WM_NCMOUSELEAVE:      return onNcMouseLeave(savedProc, hwnd, msg, wParam, lParam);
+    case SBM_SETSCROLLINFO:    return onScrollBarWindowChange(savedProc, hwnd, msg, wParam, lParam);
+    case SBM_SETPOS:           return onScrollBarWindowChange(savedProc, hwnd, msg, wParam, lParam);
+    case SBM_SETRANGEREDRAW:   return onScrollBarWindowChange(savedProc, hwnd, msg, wParam, lParam);
+    case SBM_ENABLE_ARROWS:    return onScrollBarWindowChange(savedProc, hwnd, msg, wParam, lParam);
     case WM_KEYDOWN:           return onKeyDown(savedProc, hwnd, msg, wParam, lParam);
     case WM_KEYUP:             return onKeyUp(savedProc, hwnd, msg, wParam, lParam);
     case WM_TIMER:             return onTimer(savedProc, hwnd, msg, wParam, lParam);
     case WM_ENTERIDLE:         return onWindowAppearing(savedProc, hwnd, msg, wParam, lParam);
     case WM_CTLCOLORLISTBOX:   return onWindowAppearing(savedProc, hwnd, msg, wParam, lParam);
-    case WM_MOUSEMOVE:         return onMouseMove(savedProc, hwnd, msg, wParam, lParam);
-    case WM_LBUTTONDOWN:       return onLButtonDown(savedProc, hwnd, msg, wParam, lParam);
+    case WM_MOUSEMOVE:         return onPointer(savedProc, hwnd, msg, wParam, lParam);
+    case WM_LBUTTONDOWN:       return onPointer(savedProc, hwnd, msg, wParam, lParam);
     case WM_LBUTTONUP:         return onLButtonRelease(savedProc, hwnd, msg, wParam, lParam);
-    case WM_LBUTTONDBLCLK:     return onLButtonDblClk(savedProc, hwnd, msg, wParam, lParam);
-    case WM_MOUSELEAVE:        return onMouseLeave(savedProc, hwnd, msg, wParam, lParam);
+    case WM_LBUTTONDBLCLK:     return onPointer(savedProc, hwnd, msg, wParam, lParam);
+    case WM_MOUSELEAVE:        return onPointer(savedProc, hwnd, msg, wParam, lParam);
+    case WM_GETDLGCODE:        return onGetDlgCode(savedProc, hwnd, msg, wParam, lParam);
+    case BM_SETSTYLE:          return onSetButtonStyle(savedProc, hwnd, msg, wParam, lParam);
+    case BM_SETIMAGE:          return onButtonContent(savedProc, hwnd, msg, wParam, lParam);
+    case BCM_SETSHIELD:        return onButtonContent(savedProc, hwnd, msg, wParam, lParam);
+    case WM_SETTEXT:           return onButtonContent(savedProc, hwnd, msg, wParam, lParam);
+    case WM_SETFONT:           return onButtonContent(savedProc, hwnd, msg, wParam, lParam);
+    case BM_SETCHECK:          return onCheckRedrawn(savedProc, hwnd, msg, wParam, lParam);
+    case BM_SETSTATE:          return onCheckRedrawn(savedProc, hwnd, msg, wParam, lParam);
+    case WM_UPDATEUISTATE:     return onCheckRedrawn(savedProc, hwnd, msg, wParam, lParam);
     default:                   return forward(savedProc, hwnd, msg, wParam, lParam);
     }
+}
+
+} // namespace
+
+LRESULT CALLBACK skinWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
+    if (!hwnd)
+        return 0;
+    const WNDPROC savedProc = savedProcOf(hwnd);
+    if (!savedProc)
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+
+    // While the message is handled the system draws no scroll bar of its
+    // own; afterwards the skin's show the scroll information as it is.
+    const QuietScrollBars quiet(hwnd, msg);
+    return route(savedProc, hwnd, msg, wParam, lParam);
 }
 
 } // namespace skin

@@ -53,7 +53,7 @@ TEST(Programs, InEveryLanguageAndAt96And144DpiAsTheirGoldens)
         EXPECT_TRUE(qmapp::settledPicture(form, row.shot, row.golden));
         if (row.enabled) {
             EXPECT_EQ(qmapp::textOf(form), row.enabled);
-            std::vector<HWND> windows = qmtest::withDescendants(form);
+            std::vector<HWND> windows = qmtest::descendants(form, {form});
             const auto disable = std::ranges::find(windows, text(IDS_BUTTON_DISABLE, row.language), [](HWND h) { return qmapp::textOf(h); });
             ASSERT_NE(disable, windows.end());
             PostMessageW(*disable, BM_CLICK, 0, 0); // with the real registry editor, in that process
@@ -62,7 +62,7 @@ TEST(Programs, InEveryLanguageAndAt96And144DpiAsTheirGoldens)
             EXPECT_EQ(qmapp::textOf(box), row.boxTitle);
             EXPECT_TRUE(qmtest::pumpUntil([&] { return GetPropW(GetDlgItem(box, IDOK), L"PROCADDR") != nullptr; })) << "the box unskinned";
             std::wstring texts; // with CJK characters or punctuation, or not
-            for (HWND window : qmtest::withDescendants(box, windows))
+            for (HWND window : qmtest::descendants(box, windows))
                 texts += qmapp::textOf(window) + L" | ";
             EXPECT_EQ(std::ranges::any_of(texts, [](wchar_t c) { return (c >= 0x3000 && c < 0xA000) || c >= 0xFF00; }),
                       row.language != Language::english) << texts;

@@ -45,14 +45,14 @@ TEST(Engine, AttachGivesEachKindItsPropertiesAndStyleAndDetachTakesEverythingBac
 {
     SkinnedForm f;
     std::map<HWND, std::pair<LONG_PTR, LONG_PTR>> before; // procedure and style
-    for (HWND h : withDescendants(f.f))
+    for (HWND h : descendants(f.f, {f.f}))
         before[h] = {GetWindowLongPtrW(h, GWLP_WNDPROC), GetWindowLongPtrW(h, GWL_STYLE)};
     const int objectsUnskinned = liveGdiObjects();
     ASSERT_EQ(skin::startSkinEngine(f.f), 1);
 
     const struct { HWND hwnd; const Names& props; bool ownerDraw; } rows[] = {
         {f.f, kProcOnly, false},               {f.push, kPushButtonProps, true},  {f.defPush, kPushButtonProps, true},
-        {f.autoRadio, kPushButtonProps, true}, {f.check, kPushButtonProps, false}, {f.group, kPushButtonProps, false},
+        {f.autoRadio, kStatefulProps, false},  {f.check, kStatefulProps, false},   {f.group, kProcOnly, false},
         {f.disabled, kPushButtonProps, true},  {f.label, kProcOnly, false},        {f.combo, kStatefulProps, false},
         {f.header, kHeaderProps, false},       {f.inner, kProcOnly, false},        {f.innerButton, kPushButtonProps, true}};
     for (const auto& row : rows) {

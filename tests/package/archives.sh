@@ -32,7 +32,7 @@ cd "$root" && cmake -S $skin/$skin/examples/host -B host -G Ninja -DCMAKE_BUILD_
   -DCMAKE_PREFIX_PATH="$root/$skin/$skin" >/dev/null
 cmake --build host >/dev/null
 # Only the system's own libraries, common controls through the manifest, and no more than the invoker's rights.
-x86_64-w64-mingw32-objdump -p host/skin-host.exe | grep "DLL Name" | grep -viqE ' (advapi32|comctl32|gdi32|kernel32|msvcrt|ole32|oleaut32|shell32|user32)\.dll$' && exit 1
+x86_64-w64-mingw32-objdump -p host/skin-host.exe | grep "DLL Name" | grep -viqE ' (advapi32|comctl32|comdlg32|gdi32|kernel32|msvcrt|ole32|oleaut32|shell32|user32)\.dll$' && exit 1
 grep -aq 'Microsoft.Windows.Common-Controls' host/skin-host.exe && grep -aq 'level="asInvoker"' host/skin-host.exe
 wine host/skin-host.exe /selftest
 rm -rf "$root"

@@ -11,6 +11,7 @@
 #include "skin/paint/combo_button.h"
 #include "skin/paint/header.h"
 #include "skin/paint/nonclient_paint.h"
+#include "skin/paint/scroll_bar.h"
 #include "support/gdi_count.h"
 #include "support/pixels.h"
 #include "support/windows.h"
@@ -276,6 +277,61 @@ TEST_F(Painters, ScaledImagesAndGlyphsMatchTheirGolden)
         DestroyWindow(combo);
     }
     EXPECT_TRUE(sheetMatches(L"dpi-glyphs"));
+}
+
+// Scroll bars in every state, vertical and horizontal, at 96 and 144 DPI: hot and pressed arrows, pages and thumb,
+// one arrow disabled, the whole bar disabled (no thumb), and a bar without a page (thumb as long as an arrow).
+TEST_F(Painters, ScrollBarsInEveryStateAtTwoDpis)
+{
+    using P = skin::ScrollPart;
+    const struct { P hot, pressed; bool start, end; UINT page; } rows[] = {
+        {P::none, P::none, true, true, 10}, {P::lineUp, P::none, true, true, 10}, {P::thumb, P::none, true, true, 10},
+        {P::lineDown, P::none, true, true, 10}, {P::none, P::lineUp, true, true, 10}, {P::none, P::pageUp, true, true, 10},
+        {P::thumb, P::thumb, true, true, 10}, {P::none, P::pageDown, true, true, 10}, {P::none, P::lineDown, true, true, 10},
+        {P::lineUp, P::none, false, true, 10}, {P::none, P::none, true, false, 10}, {P::thumb, P::none, false, false, 10},
+        {P::none, P::none, true, true, 0}};
+    for (int dpi : {96, 144})
+        for (bool vertical : {true, false}) {
+            const int thick = skin::systemMetricAt(vertical ? SM_CXVSCROLL : SM_CYHSCROLL, dpi), length = MulDiv(120, dpi, 96);
+            const int w = vertical ? thick : length, h = vertical ? length : thick, n = int(std::size(rows));
+            Dib& sheet = shots.emplace_back(vertical ? n * (w + 2) : w, vertical ? h : n * (h + 2));
+            for (int i = 0; i < n; ++i) {
+                skin::ScrollBarGeometry g{vertical ? RECT{i * (w + 2), 0, i * (w + 2) + w, h} : RECT{0, i * (h + 2), w, i * (h + 2) + h}, vertical};
+                g.dpi = dpi;
+                skin::layoutScrollBar(g, SCROLLINFO{sizeof(SCROLLINFO), SIF_ALL, 0, 49, rows[i].page, 20}, rows[i].start || rows[i].end);
+                skin::drawScrollBar(sheet.dc(), g, {rows[i].hot, rows[i].pressed, rows[i].start, rows[i].end});
+            }
+        }
+    EXPECT_TRUE(sheetMatches(L"scroll-bars"));
+}
+
+// The thumb lies where the system puts it for the same scroll information (its own bar reports where), and the
+// arrows are disabled as the system keeps them: a list box that keeps its bar without enough items, one arrow.
+TEST_F(Painters, ScrollBarThumbsWhereTheSystemPutsThemAndArrowsDisabledAsItKeepsThem)
+{
+    HWND list = child(L"ListBox", WS_VSCROLL | LBS_DISABLENOSCROLL | LBS_NOINTEGRALHEIGHT, 10, 10, 100, 100);
+    skin::ScrollBarGeometry g;
+    ASSERT_TRUE(skin::scrollBarGeometry(list, SB_VERT, g));
+    EXPECT_EQ(std::tuple(skin::scrollBarLook(list, SB_VERT).startEnabled, skin::scrollBarLook(list, SB_VERT).endEnabled, g.thumbLength),
+              std::tuple(false, false, 0));
+    for (int i = 0; i < 30; ++i)
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"item"));
+    EnableScrollBar(list, SB_VERT, ESB_DISABLE_UP);
+    EXPECT_EQ(std::pair(skin::scrollBarLook(list, SB_VERT).startEnabled, skin::scrollBarLook(list, SB_VERT).endEnabled), std::pair(false, true));
+    DestroyWindow(list);
+
+    const int rows[][5] = {{120, 0, 39, 7, 16}, {120, 0, 39, 0, 20}, {120, 0, 1000, 1, 500}, {40, 0, 39, 7, 3}, {100, 5, 15, 3, 9}, {77, 0, 49, 13, 37}};
+    for (auto [length, min, max, page, pos] : rows) {
+        HWND bar = child(L"ScrollBar", SBS_VERT, 10, 10, 17, length);
+        SCROLLINFO info{sizeof(info), SIF_ALL, min, max, UINT(page), pos};
+        SetScrollInfo(bar, SB_CTL, &info, FALSE);
+        SCROLLBARINFO system{sizeof(system)};
+        GetScrollBarInfo(bar, OBJID_CLIENT, &system);
+        skin::ScrollBarGeometry geometry;
+        ASSERT_TRUE(skin::scrollBarGeometry(bar, SB_CTL, geometry));
+        EXPECT_EQ(std::pair(geometry.thumbStart, geometry.thumbStart + geometry.thumbLength), std::pair(system.xyThumbTop, system.xyThumbBottom)) << length << " " << pos;
+        DestroyWindow(bar);
+    }
 }
 
 // Every painter gives back the context it drew on as it found it (objects,

@@ -10,7 +10,10 @@
 
 #include "core/core_fixture.h"
 #include "gallery/gallery_form.h"
+#include "skin/paint/scroll_bar.h"
 #include "skin/router/window_proc.h"
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <random>
@@ -26,7 +29,10 @@ constexpr std::pair<UINT, int> kMessages[] = {
     {WM_WINDOWPOSCHANGING, 1}, {WM_NCPAINT, 1}, {WM_MOUSEMOVE, 1}, {WM_LBUTTONDOWN, 1}, {WM_LBUTTONUP, 1},
     {WM_LBUTTONDBLCLK, 1}, {WM_MOUSELEAVE, 1}, {WM_KEYDOWN, 20}, {WM_KEYUP, 30}, {WM_TIMER, 25}, {WM_ENTERIDLE, 30},
     {WM_CTLCOLORLISTBOX, 30}, {WM_NULL, 8}, {WM_NCHITTEST, 8}, {WM_SETCURSOR, 4}, {WM_MOUSEHOVER, 8},
-    {WM_CAPTURECHANGED, 8}, {WM_CANCELMODE, 8}, {WM_CHAR, 4}, {WM_MOUSEWHEEL, 4}, {WM_GETTEXTLENGTH, 8}, {WM_APP + 7, 8}};
+    {WM_CAPTURECHANGED, 8}, {WM_CANCELMODE, 8}, {WM_CHAR, 4}, {WM_MOUSEWHEEL, 4}, {WM_GETTEXTLENGTH, 8}, {WM_APP + 7, 8},
+    {BM_SETSTYLE, 2}, {BM_SETIMAGE, 2}, {BCM_SETSHIELD, 2}, {BM_SETCHECK, 4}, {BM_SETSTATE, 4}, {WM_UPDATEUISTATE, 4},
+    {WM_VSCROLL, 4}, {WM_HSCROLL, 2}, {WM_NCMOUSEMOVE, 4}, {WM_NCMOUSELEAVE, 2}, {WM_NCLBUTTONDOWN, 2},
+    {WM_NCLBUTTONDBLCLK, 1}, {SBM_SETPOS, 2}, {SBM_SETRANGEREDRAW, 1}, {SBM_ENABLE_ARROWS, 1}};
 
 // What is being sent, for the report of a crash; the seed replays the parameters.
 struct { long index = -1; UINT msg = 0; HWND target = nullptr; } g_sent;
@@ -44,7 +50,7 @@ std::unique_ptr<quillmend::Form> makeForm()
 // The form, every window below it and their drop-down lists (windows of their own), then `others`.
 std::vector<HWND> windowsOf(HWND form, const std::vector<HWND>& others = {})
 {
-    std::vector<HWND> all = withDescendants(form);
+    std::vector<HWND> all = descendants(form, {form});
     for (size_t i = 0, owned = all.size(); i < owned; ++i) {
         COMBOBOXINFO info{sizeof(info)};
         if (GetComboBoxInfo(all[i], &info) && info.hwndList && GetParent(info.hwndList) != all[i])
@@ -74,7 +80,7 @@ void fuzz(HWND form, const std::vector<HWND>& others, long count)
                                              [](double i) { return kMessages[size_t(i)].second; }); // their weights
     for (long sent = 0; sent < count; ++sent) {
         const HWND target = targets[pick(targets.size())];
-        const UINT msg = kMessages[which(rng)].first;
+        UINT msg = kMessages[which(rng)].first;
         WPARAM wParam = value();
         LPARAM lParam = value();
         WINDOWPOS pos{};
@@ -82,6 +88,13 @@ void fuzz(HWND form, const std::vector<HWND>& others, long count)
         case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK: case WM_NCHITTEST:
             wParam = pick(2) ? pick(32) : wParam, lParam = point();
             break;
+        case WM_NCMOUSEMOVE: case WM_NCLBUTTONDOWN: case WM_NCLBUTTONDBLCLK:
+            // A press anywhere but on the skin's own bars starts one of the system's modal loops.
+            wParam = HTHSCROLL + pick(2), lParam = point();
+            if (!skin::hasSkinnedBar(target, wParam == HTVSCROLL ? SB_VERT : SB_HORZ))
+                msg = WM_NCMOUSEMOVE;
+            break;
+        case WM_VSCROLL: case WM_HSCROLL: wParam = pick(2) ? MAKEWPARAM(pick(9), pick(64)) : wParam; break;
         case WM_KEYDOWN: case WM_KEYUP: wParam = pick(4) ? pick(256) : VK_SPACE; break;
         case WM_TIMER: wParam = pick(2) ? skin::kFadeTimerId : wParam; break;
         case WM_SETFOCUS: case WM_KILLFOCUS: wParam = reinterpret_cast<WPARAM>(handle()); break;

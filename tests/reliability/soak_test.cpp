@@ -77,12 +77,21 @@ TEST(Soak, AttachAndDetachForm1AndTheGalleryOnTwoThreadsAtOnceThenHoverPressRele
     HWND push = gallery->window(L"CommandEnabled");
     const std::pair<HWND, LPARAM> targets[] = {{push, MAKELPARAM(20, 10)}, {gallery->window(L"CheckUnchecked"), MAKELPARAM(5, 8)},
                                                {gallery->window(L"ComboList"), MAKELPARAM(110, 10)}, {gallery->window(L"Header"), MAKELPARAM(150, 10)}};
+    // The list box's scroll bar: hovered, left, scrolled by line both ways and by the wheel.
+    HWND list = gallery->window(L"List");
+    SCROLLBARINFO bar{sizeof(bar)};
+    GetScrollBarInfo(list, OBJID_VSCROLL, &bar);
+    const LPARAM overBar = MAKELPARAM(bar.rcScrollBar.left + 5, bar.rcScrollBar.top + 30);
+    const std::pair<UINT, WPARAM> scrolls[] = {{WM_NCMOUSEMOVE, HTVSCROLL}, {WM_NCMOUSELEAVE, 0}, {WM_VSCROLL, SB_LINEDOWN},
+                                               {WM_VSCROLL, SB_LINEUP}, {WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA)}};
     // Each cycle paints a dozen times and opens and closes the combo box's list: about 40 ms under Wine. The
     // first ones pump the queue after each: the list paints while it is down, and is skinned then.
     auto cycle = [&](int i) {
         for (auto [hwnd, at] : targets)
             for (UINT msg : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_MOUSELEAVE})
                 SendMessageW(hwnd, msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, msg == WM_MOUSELEAVE ? 0 : at);
+        for (auto [msg, wParam] : scrolls)
+            SendMessageW(list, msg, wParam, overBar);
         SendMessageW(push, WM_TIMER, skin::kFadeTimerId, 0);
         if (i % 100 == 0)
             pumpBounded();

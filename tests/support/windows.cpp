@@ -46,12 +46,11 @@ HWND makeChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD
                            nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
-std::vector<HWND> withDescendants(HWND window, std::vector<HWND> all)
+std::vector<HWND> descendants(HWND parent, std::vector<HWND> found)
 {
-    all.push_back(window);
-    EnumChildWindows(window, [](HWND child, LPARAM to) { reinterpret_cast<std::vector<HWND>*>(to)->push_back(child); return TRUE; },
-                     reinterpret_cast<LPARAM>(&all));
-    return all;
+    EnumChildWindows(parent, [](HWND hwnd, LPARAM list) { reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd); return TRUE; },
+                     reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 void pumpMessages()

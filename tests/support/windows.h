@@ -25,8 +25,8 @@ UniqueWindow makeTopLevel(const wchar_t* className, int width, int height, const
 HWND makeChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style,
                int x, int y, int width, int height, DWORD exStyle = 0);
 
-// `all`, then the window and every window below it, at any depth.
-std::vector<HWND> withDescendants(HWND window, std::vector<HWND> all = {});
+// `found` with every window below `parent`, at any depth, added.
+std::vector<HWND> descendants(HWND parent, std::vector<HWND> found = {});
 
 // Dispatches every message waiting for this thread.
 void pumpMessages();

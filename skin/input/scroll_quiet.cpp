@@ -1,0 +1,132 @@
+#include "skin/input/scroll_quiet.h"
+
+#include "skin/core/handler.h"
+#include "skin/core/kinds.h"
+#include "skin/core/properties.h"
+#include "skin/paint/scroll_bar.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+
+namespace skin {
+
+namespace {
+
+constexpr LONG_PTR kBarBits = WS_VSCROLL | WS_HSCROLL;
+
+// The window whose style the skin is changing, so it is not told.
+thread_local HWND g_restyling = nullptr;
+
+void setStyleQuietly(HWND hwnd, LONG_PTR style) noexcept
+{
+    HWND outer = g_restyling;
+    g_restyling = hwnd;
+    SetWindowLongPtrW(hwnd, GWL_STYLE, style);
+    g_restyling = outer;
+}
+
+// Messages after which a control may have scrolled: the scroll messages and
+// the wheel, and for the system's own list and edit boxes the keys, their
+// timers and the messages that move their view. The common controls show and
+// hide their bars themselves on other occasions, which the skin could not
+// tell while the bits are off, so only scrolling is quiet there. A press is
+// never quiet: a drop-down list asks the system where it landed, and only
+// with the bits on is the answer the scroll bar.
+bool scrolls(UINT msg) noexcept
+{
+    return msg == WM_VSCROLL || msg == WM_HSCROLL || msg == WM_MOUSEWHEEL || msg == WM_MOUSEHWHEEL;
+}
+
+bool mayScroll(HWND hwnd, UINT msg) noexcept
+{
+    switch (msg) {
+    case WM_KEYDOWN: case WM_CHAR: case WM_TIMER:
+    case LB_SETTOPINDEX: case LB_SETCURSEL: case LB_SETCARETINDEX:
+    case EM_SCROLL: case EM_LINESCROLL: case EM_SCROLLCARET: case EM_SETSEL:
+        break;
+    default:
+        return false;
+    }
+    const std::wstring name = lowerClassName(hwnd);
+    return name == L"listbox" || name == L"combolbox" || name == L"edit";
+}
+
+// What the system would have done had it seen the bit: a bar whose range no
+// longer scrolls goes away, unless it was kept disabled instead.
+void hideBarsThatStopScrolling(HWND hwnd, LONG_PTR bits, const DWORD (&before)[2]) noexcept
+{
+    for (int bar : {SB_HORZ, SB_VERT}) {
+        if (!(bits & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL)) || scrollInfoChecksum(hwnd, bar) == before[bar])
+            continue;
+        SCROLLINFO info{sizeof(info), SIF_ALL};
+        GetScrollInfo(hwnd, bar, &info);
+        SCROLLBARINFO state{sizeof(state)};
+        GetScrollBarInfo(hwnd, bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL, &state);
+        const bool scrollable = info.nMin < info.nMax - std::max(static_cast<int>(info.nPage) - 1, 0);
+        if (!scrollable && !(state.rgstate[0] & STATE_SYSTEM_UNAVAILABLE))
+            ShowScrollBar(hwnd, bar, FALSE);
+    }
+}
+
+} // namespace
+
+QuietScrollBars::QuietScrollBars(HWND hwnd, UINT msg) noexcept : m_hwnd(hwnd), m_msg(msg)
+{
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    if (!(style & kBarBits) || getProp(hwnd, prop::kScrollBits) != 0)
+        return;
+    if (!scrolls(msg) && !mayScroll(hwnd, msg))
+        return;
+    if (!hasSkinnedBar(hwnd, SB_VERT) && !hasSkinnedBar(hwnd, SB_HORZ))
+        return;
+    m_bits = style & kBarBits;
+    for (int bar : {SB_HORZ, SB_VERT})
+        m_before[bar] = scrollInfoChecksum(hwnd, bar);
+    setProp(hwnd, prop::kScrollBits, m_bits);
+    setStyleQuietly(hwnd, style & ~kBarBits);
+}
+
+QuietScrollBars::~QuietScrollBars()
+{
+    if (m_bits) {
+        if (!IsWindow(m_hwnd))
+            return;
+        // Bits the system set meanwhile are bars it showed.
+        const LONG_PTR style = GetWindowLongPtrW(m_hwnd, GWL_STYLE);
+        const LONG_PTR bits = reinterpret_cast<LONG_PTR>(RemovePropW(m_hwnd, prop::kScrollBits)) | (style & kBarBits);
+        setStyleQuietly(m_hwnd, style | bits);
+        hideBarsThatStopScrolling(m_hwnd, bits, m_before);
+    }
+    // A "ScrollBar" window has no style bits to take off; it draws itself
+    // when enabled or disabled, and is drawn again by the skin at once.
+    const bool bars = (GetWindowLongPtrW(m_hwnd, GWL_STYLE) & kBarBits) || (m_msg == WM_ENABLE && isScrollBarWindow(m_hwnd));
+    if (bars && isAttached(m_hwnd))
+        refreshScrollBars(m_hwnd, false);
+}
+
+LRESULT onNcCalcSize(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
+    const LONG_PTR off = getProp(hwnd, prop::kScrollBits);
+    if (!off)
+        return forward(savedProc, hwnd, msg, wParam, lParam);
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    const LONG_PTR bits = off | (style & kBarBits);
+    setStyleQuietly(hwnd, style | bits);
+    const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
+    if (IsWindow(hwnd)) {
+        setStyleQuietly(hwnd, GetWindowLongPtrW(hwnd, GWL_STYLE) & ~kBarBits);
+        setProp(hwnd, prop::kScrollBits, bits);
+    }
+    return result;
+}
+
+LRESULT onStyleChange(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
+    if (hwnd == g_restyling && static_cast<int>(wParam) == GWL_STYLE)
+        return 0;
+    return forward(savedProc, hwnd, msg, wParam, lParam);
+}
+
+} // namespace skin

@@ -1,0 +1,405 @@
+#include "skin/paint/scroll_bar.h"
+
+#include "skin/core/kinds.h"
+#include "skin/core/properties.h"
+#include "skin/images/gdi.h"
+#include "skin/images/rect.h"
+#include "skin/images/skin_images.h"
+#include "skin/images/surface.h"
+#include "skin/paint/rounding.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace skin {
+
+namespace {
+
+constexpr COLORREF kTrackColour = 0x00FAF3EB;
+constexpr COLORREF kPressedTrackColour = 0x00F2DAC0;
+constexpr COLORREF kArrowFrameColour = 0x00D1A04E;
+constexpr int kMinThumb = 8;
+constexpr LONG_PTR kBarBits = WS_VSCROLL | WS_HSCROLL;
+
+// Where the arrow glyph and the button faces lie in the combo button image,
+// and the tiles of the push-button face image the thumb is cut from.
+constexpr int kArrowX = 8;
+constexpr int kArrowWidth = 7;
+constexpr int kArrowHeight = 4;
+constexpr int kDisabledArrowY = 4;
+constexpr int kHotFaceX = 0;
+constexpr int kPressedFaceX = 4;
+constexpr int kFaceWidth = 4;
+constexpr int kFaceHeight = 18;
+constexpr int kTileWidth = 7;
+constexpr int kTileHeight = 21;
+constexpr int kTileMargin = 3;
+
+// The thumb being dragged on this thread: one drag at a time holds the capture.
+struct DraggedThumb {
+    HWND hwnd = nullptr;
+    int bar = 0;
+    int start = -1;
+};
+thread_local DraggedThumb g_dragged;
+
+enum class Direction { up, down, left, right };
+
+// The combo box's downward arrow turned to `direction`, copied pixel by
+// pixel so the glyph stays exactly the skin's at every DPI.
+void drawArrowGlyph(HDC dc, const RECT& box, Direction direction, bool enabled, int dpi) noexcept
+{
+    HDC image = comboButtonImageAt(dpi);
+    if (!image)
+        return;
+    const ImagePart part = scalePart(kArrowX, enabled ? 0 : kDisabledArrowY, kArrowWidth, kArrowHeight, dpi);
+    const bool across = direction == Direction::left || direction == Direction::right;
+    const int w = across ? part.height : part.width;
+    const int h = across ? part.width : part.height;
+    const int x0 = box.left + roundHalfEven((box.right - box.left - w) / 2.0);
+    const int y0 = box.top + roundHalfEven((box.bottom - box.top - h) / 2.0);
+    for (int r = 0; r < part.height; ++r)
+        for (int c = 0; c < part.width; ++c) {
+            const COLORREF colour = GetPixel(image, part.x + c, part.y + r);
+            if (colour == kKeyColour || colour == CLR_INVALID)
+                continue;
+            POINT at{c, r};
+            switch (direction) {
+            case Direction::down: break;
+            case Direction::up: at = {c, part.height - 1 - r}; break;
+            case Direction::right: at = {r, c}; break;
+            case Direction::left: at = {part.height - 1 - r, c}; break;
+            }
+            SetPixelV(dc, x0 + at.x, y0 + at.y, colour);
+        }
+}
+
+VisualState partState(const ScrollBarLook& look, ScrollPart part, bool enabled) noexcept
+{
+    if (!enabled)
+        return VisualState::disabled;
+    if (look.pressed == part)
+        return VisualState::pressed;
+    return look.hot == part && look.pressed == ScrollPart::none ? VisualState::hot : VisualState::normal;
+}
+
+void drawArrowButton(HDC dc, const RECT& box, Direction direction, VisualState state, int dpi) noexcept
+{
+    if (state == VisualState::hot || state == VisualState::pressed) {
+        const ImagePart face = scalePart(state == VisualState::hot ? kHotFaceX : kPressedFaceX, 0, kFaceWidth,
+                                         kFaceHeight, dpi);
+        const int lead = scaleToDpi(2, dpi);
+        const int edge = scaleToDpi(1, dpi);
+        drawImagePart(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, comboButtonImageAt(dpi),
+                      face.x, face.y, face.width, face.height, lead, edge, edge, edge);
+        frameSolidRect(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, kArrowFrameColour);
+    }
+    drawArrowGlyph(dc, box, direction, state != VisualState::disabled, dpi);
+}
+
+// A rectangle along the bar, from `start` for `length`, across its whole width.
+RECT along(const ScrollBarGeometry& g, int width, int height, int start, int length) noexcept
+{
+    return g.vertical ? RECT{0, start, width, start + length} : RECT{start, 0, start + length, height};
+}
+
+int barLength(const ScrollBarGeometry& g) noexcept
+{
+    return g.vertical ? g.rect.bottom - g.rect.top : g.rect.right - g.rect.left;
+}
+
+// The client rectangle in window coordinates.
+RECT clientInWindow(HWND hwnd) noexcept
+{
+    RECT client{};
+    RECT window{};
+    GetClientRect(hwnd, &client);
+    GetWindowRect(hwnd, &window);
+    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    OffsetRect(&client, -window.left, -window.top);
+    return client;
+}
+
+// The frame bar's rectangle; empty when the window leaves it no room.
+RECT frameBarRect(HWND hwnd, int bar, int dpi) noexcept
+{
+    const RECT c = clientInWindow(hwnd);
+    RECT r{};
+    if (bar == SB_VERT) {
+        const int cx = systemMetricAt(SM_CXVSCROLL, dpi);
+        const bool left = (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR) != 0;
+        r = left ? RECT{c.left - cx, c.top, c.left, c.bottom} : RECT{c.right, c.top, c.right + cx, c.bottom};
+    } else {
+        r = RECT{c.left, c.bottom, c.right, c.bottom + systemMetricAt(SM_CYHSCROLL, dpi)};
+    }
+    WindowBounds bounds;
+    getWindowBounds(hwnd, bounds);
+    if (r.left < 0 || r.top < 0 || r.right > bounds.width || r.bottom > bounds.height || IsRectEmpty(&r))
+        return RECT{};
+    return r;
+}
+
+} // namespace
+
+LONG_PTR scrollStyleOf(HWND hwnd) noexcept
+{
+    return (GetWindowLongPtrW(hwnd, GWL_STYLE) | getProp(hwnd, prop::kScrollBits)) & kBarBits;
+}
+
+bool isScrollBarWindow(HWND hwnd) noexcept
+{
+    return isScrollBar(lowerClassName(hwnd))
+        && (GetWindowLongPtrW(hwnd, GWL_STYLE) & (SBS_SIZEBOX | SBS_SIZEGRIP)) == 0;
+}
+
+bool hasSkinnedBar(HWND hwnd, int bar) noexcept
+{
+    if (bar == SB_CTL)
+        return isScrollBarWindow(hwnd);
+    if ((scrollStyleOf(hwnd) & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL)) == 0)
+        return false;
+    const RECT r = frameBarRect(hwnd, bar, windowDpi(hwnd));
+    return !IsRectEmpty(&r);
+}
+
+void layoutScrollBar(ScrollBarGeometry& g, const SCROLLINFO& info, bool enabled) noexcept
+{
+    const int length = barLength(g);
+    g.arrow = std::min(systemMetricAt(g.vertical ? SM_CYVSCROLL : SM_CXHSCROLL, g.dpi), length / 2);
+    g.thumbStart = 0;
+    g.thumbLength = 0;
+    const int track = length - 2 * g.arrow;
+    const int range = info.nMax - info.nMin - std::max(static_cast<int>(info.nPage) - 1, 0);
+    if (!enabled || range <= 0 || track <= 0)
+        return;
+    int thumb = info.nPage ? MulDiv(static_cast<int>(info.nPage), track, info.nMax - info.nMin + 1)
+                           : systemMetricAt(g.vertical ? SM_CYVTHUMB : SM_CXHTHUMB, g.dpi);
+    thumb = std::max(thumb, scaleToDpi(kMinThumb, g.dpi));
+    const int pixels = track - thumb;
+    if (pixels < 0)
+        return;
+    const int pos = std::clamp(info.nPos, info.nMin, info.nMin + range);
+    g.thumbStart = g.arrow + MulDiv(pixels, pos - info.nMin, range);
+    g.thumbLength = thumb;
+}
+
+bool scrollBarGeometry(HWND hwnd, int bar, ScrollBarGeometry& g) noexcept
+{
+    g = ScrollBarGeometry{};
+    g.dpi = windowDpi(hwnd);
+    if (bar == SB_CTL) {
+        if (!isScrollBarWindow(hwnd))
+            return false;
+        GetClientRect(hwnd, &g.rect);
+        g.vertical = (GetWindowLongPtrW(hwnd, GWL_STYLE) & SBS_VERT) != 0;
+    } else {
+        if (!hasSkinnedBar(hwnd, bar))
+            return false;
+        g.rect = frameBarRect(hwnd, bar, g.dpi);
+        g.vertical = bar == SB_VERT;
+    }
+    SCROLLINFO info{sizeof(info), SIF_ALL};
+    if (!GetScrollInfo(hwnd, bar, &info))
+        info = SCROLLINFO{sizeof(info), SIF_ALL};
+    const ScrollBarLook look = scrollBarLook(hwnd, bar);
+    layoutScrollBar(g, info, look.startEnabled || look.endEnabled);
+    if (g_dragged.hwnd == hwnd && g_dragged.bar == bar && g_dragged.start >= 0 && g.thumbLength)
+        g.thumbStart = std::clamp(g_dragged.start, g.arrow, barLength(g) - g.arrow - g.thumbLength);
+    return true;
+}
+
+void setDraggedThumb(HWND hwnd, int bar, int thumbStart) noexcept
+{
+    g_dragged = thumbStart < 0 ? DraggedThumb{} : DraggedThumb{hwnd, bar, thumbStart};
+}
+
+ScrollPart scrollPartAt(const ScrollBarGeometry& g, POINT point) noexcept
+{
+    if (!PtInRect(&g.rect, point))
+        return ScrollPart::none;
+    const int at = g.vertical ? point.y - g.rect.top : point.x - g.rect.left;
+    const int length = barLength(g);
+    if (at < g.arrow)
+        return ScrollPart::lineUp;
+    if (at >= length - g.arrow)
+        return ScrollPart::lineDown;
+    if (g.thumbLength == 0)
+        return at < length / 2 ? ScrollPart::pageUp : ScrollPart::pageDown;
+    if (at < g.thumbStart)
+        return ScrollPart::pageUp;
+    return at < g.thumbStart + g.thumbLength ? ScrollPart::thumb : ScrollPart::pageDown;
+}
+
+int scrollValueAt(const ScrollBarGeometry& g, const SCROLLINFO& info, int thumbStart) noexcept
+{
+    const int pixels = barLength(g) - 2 * g.arrow - g.thumbLength;
+    const int range = info.nMax - info.nMin - std::max(static_cast<int>(info.nPage) - 1, 0);
+    if (pixels <= 0 || range <= 0)
+        return info.nMin;
+    return info.nMin + MulDiv(std::clamp(thumbStart - g.arrow, 0, pixels), range, pixels);
+}
+
+ScrollBarLook scrollBarLook(HWND hwnd, int bar) noexcept
+{
+    ScrollBarLook look;
+    for (auto [name, part] : {std::pair{prop::kScrollHot, &look.hot}, {prop::kScrollDown, &look.pressed}}) {
+        const int code = static_cast<int>(getProp(hwnd, name));
+        if (code && scrollBarOf(code) == bar)
+            *part = scrollPartOf(code);
+    }
+    SCROLLBARINFO info{sizeof(info)};
+    const LONG object = bar == SB_VERT ? OBJID_VSCROLL : bar == SB_HORZ ? OBJID_HSCROLL : OBJID_CLIENT;
+    const bool known = GetScrollBarInfo(hwnd, object, &info) != FALSE;
+    const bool enabled = IsWindowEnabled(hwnd) != FALSE;
+    look.startEnabled = enabled && !(known && (info.rgstate[1] & STATE_SYSTEM_UNAVAILABLE));
+    look.endEnabled = enabled && !(known && (info.rgstate[5] & STATE_SYSTEM_UNAVAILABLE));
+    return look;
+}
+
+void drawScrollBar(HDC dc, const ScrollBarGeometry& g, const ScrollBarLook& look) noexcept
+{
+    const int w = g.rect.right - g.rect.left;
+    const int h = g.rect.bottom - g.rect.top;
+    Surface surface = createMemorySurface(w, h);
+    if (!surface)
+        return;
+    HDC s = surface.dc();
+    const int length = barLength(g);
+    fillSolidRect(s, 0, 0, w, h, kTrackColour);
+    const bool enabled = look.startEnabled || look.endEnabled;
+    // The page held down shows pressed between its arrow and the thumb.
+    const int thumbEnd = g.thumbLength ? g.thumbStart + g.thumbLength : length / 2;
+    const int thumbStart = g.thumbLength ? g.thumbStart : length / 2;
+    RECT page{};
+    if (enabled && look.pressed == ScrollPart::pageUp)
+        page = along(g, w, h, g.arrow, thumbStart - g.arrow);
+    else if (enabled && look.pressed == ScrollPart::pageDown)
+        page = along(g, w, h, thumbEnd, length - g.arrow - thumbEnd);
+    if (!IsRectEmpty(&page))
+        fillSolidRect(s, page.left, page.top, page.right - page.left, page.bottom - page.top, kPressedTrackColour);
+
+    const RECT start = along(g, w, h, 0, g.arrow);
+    const RECT end = along(g, w, h, length - g.arrow, g.arrow);
+    drawArrowButton(s, start, g.vertical ? Direction::up : Direction::left,
+                    partState(look, ScrollPart::lineUp, look.startEnabled), g.dpi);
+    drawArrowButton(s, end, g.vertical ? Direction::down : Direction::right,
+                    partState(look, ScrollPart::lineDown, look.endEnabled), g.dpi);
+
+    if (g.thumbLength) {
+        // The thumb keeps a pixel of track on either side across the bar.
+        const int inset = scaleToDpi(1, g.dpi);
+        RECT thumb = along(g, w, h, g.thumbStart, g.thumbLength);
+        InflateRect(&thumb, g.vertical ? -inset : 0, g.vertical ? 0 : -inset);
+        const int n = static_cast<int>(partState(look, ScrollPart::thumb, enabled));
+        const ImagePart tile = scalePart(0, kTileHeight * n, kTileWidth, kTileHeight, g.dpi);
+        const int margin = scaleToDpi(kTileMargin, g.dpi);
+        drawImagePart(s, thumb.left, thumb.top, thumb.right - thumb.left, thumb.bottom - thumb.top,
+                      buttonFaceImageAt(g.dpi), tile.x, tile.y, tile.width, tile.height, margin, margin, margin, margin);
+    }
+    BitBlt(dc, g.rect.left, g.rect.top, w, h, s, 0, 0, SRCCOPY);
+}
+
+void paintScrollBars(HWND hwnd, HDC dc) noexcept
+{
+    const bool control = isScrollBarWindow(hwnd);
+    std::optional<WindowDc> window;
+    std::optional<ClientDc> client;
+    if (!dc) {
+        dc = control ? client.emplace(hwnd).get() : window.emplace(hwnd).get();
+        if (!dc)
+            return;
+    }
+    ScrollBarGeometry g;
+    if (control) {
+        if (scrollBarGeometry(hwnd, SB_CTL, g))
+            drawScrollBar(dc, g, scrollBarLook(hwnd, SB_CTL));
+        return;
+    }
+    ScrollBarGeometry vertical;
+    const bool hasVertical = scrollBarGeometry(hwnd, SB_VERT, vertical);
+    if (hasVertical)
+        drawScrollBar(dc, vertical, scrollBarLook(hwnd, SB_VERT));
+    if (scrollBarGeometry(hwnd, SB_HORZ, g)) {
+        drawScrollBar(dc, g, scrollBarLook(hwnd, SB_HORZ));
+        if (hasVertical)
+            fillSolidRect(dc, vertical.rect.left, g.rect.top, vertical.rect.right - vertical.rect.left,
+                          g.rect.bottom - g.rect.top, kTrackColour);
+    }
+}
+
+DWORD scrollInfoChecksum(HWND hwnd, int bar) noexcept
+{
+    SCROLLINFO info{sizeof(info), SIF_ALL};
+    if (!GetScrollInfo(hwnd, bar, &info))
+        return 0;
+    DWORD sum = 2166136261u;
+    for (int value : {info.nMin, info.nMax, static_cast<int>(info.nPage), info.nPos, bar})
+        sum = (sum ^ static_cast<DWORD>(value)) * 16777619u;
+    return sum;
+}
+
+void refreshScrollBars(HWND hwnd, bool force) noexcept
+{
+    if (getProp(hwnd, prop::kScrollBits) != 0)
+        return;
+    const bool control = isScrollBarWindow(hwnd);
+    const LONG_PTR bits = control ? 0 : scrollStyleOf(hwnd);
+    LONG_PTR sum = bits + (IsWindowEnabled(hwnd) ? 1 : 2);
+    for (int bar : {SB_HORZ, SB_VERT, SB_CTL})
+        if (control ? bar == SB_CTL : (bits & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL)) != 0)
+            sum = sum * 31 + scrollInfoChecksum(hwnd, bar);
+    if (!force && sum == getProp(hwnd, prop::kScrollSign))
+        return;
+    setProp(hwnd, prop::kScrollSign, sum);
+    paintScrollBars(hwnd);
+}
+
+namespace {
+
+// The frame bars' rectangles in window coordinates, the horizontal one
+// stretched over the box where they meet; the number of them.
+int frameBarRects(HWND hwnd, RECT (&parts)[2]) noexcept
+{
+    const int dpi = windowDpi(hwnd);
+    int count = 0;
+    for (int bar : {SB_VERT, SB_HORZ})
+        if (hasSkinnedBar(hwnd, bar))
+            parts[count++] = frameBarRect(hwnd, bar, dpi);
+    if (count == 2)
+        parts[1].left = std::min(parts[1].left, parts[0].left), parts[1].right = std::max(parts[1].right, parts[0].right);
+    return count;
+}
+
+} // namespace
+
+void excludeScrollBars(HWND hwnd, HDC windowDc) noexcept
+{
+    RECT parts[2]{};
+    const int count = frameBarRects(hwnd, parts);
+    for (int i = 0; i < count; ++i)
+        ExcludeClipRect(windowDc, parts[i].left, parts[i].top, parts[i].right, parts[i].bottom);
+}
+
+HRGN frameRegionWithoutBars(HWND hwnd, HRGN update) noexcept
+{
+    RECT parts[2]{};
+    const int count = frameBarRects(hwnd, parts);
+    if (count == 0)
+        return nullptr;
+    WindowBounds bounds;
+    getWindowBounds(hwnd, bounds);
+    HRGN region = CreateRectRgn(bounds.left, bounds.top, bounds.right, bounds.bottom);
+    if (!region)
+        return nullptr;
+    if (update && update != reinterpret_cast<HRGN>(1))
+        CombineRgn(region, region, update, RGN_AND);
+    for (int i = 0; i < count; ++i) {
+        const UniqueRegion bar(CreateRectRgn(bounds.left + parts[i].left, bounds.top + parts[i].top,
+                                             bounds.left + parts[i].right, bounds.top + parts[i].bottom));
+        if (bar)
+            CombineRgn(region, region, bar.get(), RGN_DIFF);
+    }
+    return region;
+}
+
+} // namespace skin
