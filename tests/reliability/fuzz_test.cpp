@@ -218,7 +218,8 @@ TEST(Lifecycle, StopBeforeStartOrTwiceRemovedSavedProcedureAndWindowsDestroyedMi
                 EXPECT_EQ(skin::attachedWindowCount(), wholeForm || how == stopped ? 0 : attached - 1);
                 EXPECT_TRUE(pumpBounded()); // the fade's timer messages went with the window
                 EXPECT_EQ(skin::stopSkinEngine(form->hwnd()), wholeForm || how == stopped ? 0 : 1) << "the rest comes off whole";
-                EXPECT_EQ(GetPropW(control, skin::prop::kOldState), nullptr) << "left on a window the skin gave back";
+                for (const wchar_t* name : {skin::prop::kOldState, skin::prop::kMouseFlag, skin::prop::kTimerId})
+                    EXPECT_EQ(GetPropW(control, name), nullptr) << "left on a window the skin gave back";
                 EXPECT_EQ(skin::attachedWindowCount(), 0);
                 EXPECT_FALSE(skin::skinInitialised());
             }
