@@ -45,9 +45,8 @@ TEST(Engine, AttachGivesEachKindItsPropertiesAndStyleAndDetachTakesEverythingBac
 {
     SkinnedForm f;
     std::map<HWND, std::pair<LONG_PTR, LONG_PTR>> before; // procedure and style
-    for (HWND h : descendants(f.f))
+    for (HWND h : descendants(f.f, {f.f}))
         before[h] = {GetWindowLongPtrW(h, GWLP_WNDPROC), GetWindowLongPtrW(h, GWL_STYLE)};
-    before[f.f] = {GetWindowLongPtrW(f.f, GWLP_WNDPROC), GetWindowLongPtrW(f.f, GWL_STYLE)};
     const int objectsUnskinned = liveGdiObjects();
     ASSERT_EQ(skin::startSkinEngine(f.f), 1);
 
@@ -85,13 +84,9 @@ TEST(Engine, AttachGivesEachKindItsPropertiesAndStyleAndDetachTakesEverythingBac
 
 TEST(Engine, RoutingPassesWholeMessagesAndResultsOn)
 {
-    static const ATOM recorderClass = [] {
-        WNDCLASSEXW wc{sizeof(wc), 0, recordingProc, 0, 0, GetModuleHandleW(nullptr)};
-        wc.lpszClassName = L"QmRecorder";
-        return RegisterClassExW(&wc);
-    }();
+    registerPlainClass(L"QmRecorder", recordingProc);
     auto form = makeTopLevel(L"Form", 300, 120);
-    HWND recorder = makeChild(form.get(), MAKEINTATOM(recorderClass), L"", 0, 110, 0, 80, 24);
+    HWND recorder = makeChild(form.get(), L"QmRecorder", L"", 0, 110, 0, 80, 24);
     skin::startSkinEngine(form.get());
     ASSERT_EQ(skin::savedProcOf(recorder), &recordingProc);
     ASSERT_EQ(GetWindowLongPtrW(recorder, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&skin::skinWindowProc));
