@@ -45,4 +45,27 @@ TEST(Form1, LinkIsPlainWithAHandOverItUnderlinedOverTheBareFormAndAClickOpensThe
                                                               WindowMode::normalFocus, std::nullopt}}));
 }
 
+// The real keyboard through the form's own loop: the focus starts on the first button in tab order (Command1, restart,
+// is last), Tab walks on and round, Shift+Tab walks back.
+TEST(Form1, TabAndShiftTabWalkTheButtonsInTabOrder)
+{
+    qmapp::RecordingLauncher launcher;
+    Form1 form1{launcher, qmapp::freshTempDirectory(L"qm-form1"), launcher};
+    form1.show();
+    SetForegroundWindow(form1.hwnd());
+    const std::pair<bool, const wchar_t*> steps[] = {{false, L"Command2"}, {false, L"Command3"}, {false, L"Command1"},
+                                                     {false, L"Command2"}, {true, L"Command1"}, {true, L"Command3"}};
+    INPUT keys[4]{}; // Shift down, Tab down and up, Shift up
+    for (int i = 0; i < 4; ++i)
+        keys[i] = {.type = INPUT_KEYBOARD, .ki = {.wVk = WORD(i % 3 ? VK_TAB : VK_SHIFT), .dwFlags = DWORD(i > 1 ? KEYEVENTF_KEYUP : 0)}};
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        if (i)
+            SendInput(steps[i].first ? 4 : 2, steps[i].first ? keys : keys + 1, sizeof(INPUT));
+        for (DWORD start = GetTickCount(); GetTickCount() - start < 300;)
+            for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);)
+                dispatchFormMessage(form1.hwnd(), msg);
+        EXPECT_EQ(GetFocus(), form1.form().window(steps[i].second)) << "step " << i;
+    }
+}
+
 } // namespace
