@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/actions.h"
-#include "app/form_runtime.h"
+#include "forms/form_runtime.h"
 
 #include <string>
 #include <string_view>

@@ -4,16 +4,26 @@ namespace quillmend {
 
 Language uiLanguage() noexcept
 {
-    // Every Chinese variant reads the one Chinese table.
-    return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_CHINESE ? Language::chinese : Language::english;
+    const LANGID language = GetUserDefaultUILanguage();
+    if (PRIMARYLANGID(language) != LANG_CHINESE)
+        return Language::english;
+    switch (SUBLANGID(language)) {
+    case SUBLANG_CHINESE_TRADITIONAL: // Taiwan
+    case SUBLANG_CHINESE_HONGKONG:
+    case SUBLANG_CHINESE_MACAU:
+        return Language::traditionalChinese;
+    default:
+        return Language::chinese;
+    }
 }
 
 std::wstring_view text(UINT id, Language language) noexcept
 {
     // Strings are kept in blocks of sixteen, each a length word followed by
     // that many characters, without a terminating zero.
-    const LANGID langId = language == Language::chinese ? MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED)
-                                                        : MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+    const LANGID langId = language == Language::chinese              ? MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED)
+                          : language == Language::traditionalChinese ? MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_TRADITIONAL)
+                                                                     : MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
     HMODULE module = GetModuleHandleW(nullptr);
     HRSRC block = FindResourceExW(module, RT_STRING, MAKEINTRESOURCEW(id / 16 + 1), langId);
     HGLOBAL loaded = block ? LoadResource(module, block) : nullptr;

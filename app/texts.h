@@ -1,6 +1,7 @@
 // The texts of the window and its messages, from the string tables in the
-// program's resources: Chinese for a Chinese user interface language,
-// English for every other.
+// program's resources: Traditional Chinese for the Taiwan, Hong Kong and
+// Macao user interface languages, Simplified Chinese for every other Chinese
+// one, English for every other language.
 #pragma once
 
 #include "resource_ids.h"
@@ -12,7 +13,7 @@
 
 namespace quillmend {
 
-enum class Language { chinese, english };
+enum class Language { chinese, traditionalChinese, english };
 
 // The language the user's interface language calls for.
 Language uiLanguage() noexcept;

@@ -2,7 +2,7 @@
 // paints, in each of the looks worth seeing.
 #pragma once
 
-#include "app/form_runtime.h"
+#include "forms/form_runtime.h"
 
 #include <memory>
 

@@ -8,9 +8,10 @@ packages=(
   g++-mingw-w64-x86-64-posix cmake ninja-build googletest clang-14 lld-14
   wine wine64 xvfb xauth fonts-wqy-microhei fonts-wine imagemagick locales
 )
-# The tests run Quillmend under a Chinese and under an English user interface
-# language; Wine takes it from the Unix locale, which must exist.
-locales=(zh_CN en_US)
+# The tests run Quillmend under Simplified Chinese, Traditional Chinese and
+# English user interface languages; Wine takes them from the Unix locale,
+# which must exist.
+locales=(zh_CN zh_TW zh_HK en_US)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -111,13 +111,20 @@ void leaveListHeader(HWND hwnd) noexcept
 
 } // namespace
 
+// The common controls' stand-in is taken only from a copy the host has loaded
+// already: the skin never makes the loader look for that library, which it
+// would search for beside the host's program first.
 void trackMouseLeave(HWND hwnd) noexcept
 {
     TRACKMOUSEEVENT request{sizeof(request), TME_LEAVE, hwnd, 0};
-    if (trackMouseEventAvailable())
+    if (trackMouseEventAvailable()) {
         TrackMouseEvent(&request);
-    else
-        _TrackMouseEvent(&request);
+        return;
+    }
+    using Track = BOOL(WINAPI*)(TRACKMOUSEEVENT*);
+    if (HMODULE controls = GetModuleHandleW(L"comctl32.dll"))
+        if (const auto track = reinterpret_cast<Track>(reinterpret_cast<void*>(GetProcAddress(controls, "_TrackMouseEvent"))))
+            track(&request);
 }
 
 int readLowWord(LPARAM value) noexcept

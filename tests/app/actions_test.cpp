@@ -19,7 +19,7 @@ namespace {
 using namespace quillmend;
 namespace fs = std::filesystem;
 
-void click(Form1& form1, const wchar_t* name) { SendMessageW(form1.form().window(name), BM_CLICK, 0, 0); qmapp::pumpPending(form1.hwnd()); }
+void click(Form1& form1, const wchar_t* name) { SendMessageW(form1.form().window(name), BM_CLICK, 0, 0); qmtest::pumpMessages(); }
 
 void expectBox(const qmapp::BoxSeen& box, HWND owner, std::wstring_view text, const wchar_t* icon, std::vector<int> buttons)
 {
@@ -44,6 +44,7 @@ TEST(RegistryAction, WritesTheScriptFreshImportsItTellsTheTruthAndRemovesIt)
         {"registry editor cannot start", &kDisableMenu, LaunchResult::notStarted, editorNotStarted},
         {"registry editor does not finish", &kDisableMenu, LaunchResult::timedOut, editorUnfinished},
         {"value unchanged", &kDisableMenu, LaunchResult::finished, valueUnchanged},
+        {"value unchanged by the enable script", &kEnableMenu, LaunchResult::finished, valueUnchanged},
         {"editor disabled for the machine", &kDisableMenu, LaunchResult::finished, changedDirectly, HKEY_LOCAL_MACHINE},
         {"editor disabled for the user", &kEnableMenu, LaunchResult::finished, changedDirectly, HKEY_CURRENT_USER},
         {"editor tools value 2", &kDisableMenu, LaunchResult::finished, valueUnchanged, HKEY_LOCAL_MACHINE, 2},
@@ -88,6 +89,7 @@ TEST(RegistryAction, WritesTheScriptFreshImportsItTellsTheTruthAndRemovesIt)
         EXPECT_EQ(watcher.boxes[0].text.find(L"DisableRegistryTools") != std::wstring::npos, row.outcome == changedDirectly);
         EXPECT_FALSE(fs::exists(path));
         EXPECT_EQ(readContextMenuPolicy(), std::optional<DWORD>(ok ? action.intendedValue : 1 - action.intendedValue));
+        EXPECT_EQ(qmapp::textOf(form1.hwnd()), Form1::stateTitle()) << "the title after the click";
     }
 }
 
@@ -119,9 +121,10 @@ TEST(ShellRestartAndLink, OnlyYesRestartsThisSessionsShellAndAnElevatedProcessSt
         EXPECT_EQ(std::exchange(shielded, {}), (row.elevated ? std::vector<HWND>{} : std::vector{form1.form().window(L"Command2"), form1.form().window(L"Command3")}));
         qmapp::settledPicture(form1.hwnd(), row.elevated ? L"quillmend-form1-elevated" : L"quillmend-form1-shields");
         qmapp::BoxWatcher watcher({row.answer, IDOK});
+        qmapp::setPolicy(readContextMenuPolicy() == 1u ? 0 : 1); // unannounced: the title follows it after the click
         click(form1, L"Command1");
         SendMessageW(form1.hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(form1.form().window(L"Label3")));
-        qmapp::pumpPending(form1.hwnd());
+        qmtest::pumpMessages();
 
         const bool failed = row.result != LaunchResult::started, noUser = row.result == LaunchResult::noUserContext;
         ASSERT_EQ(watcher.boxes.size(), failed ? 3u : 1u);
@@ -135,6 +138,7 @@ TEST(ShellRestartAndLink, OnlyYesRestartsThisSessionsShellAndAnElevatedProcessSt
         if (row.answer == IDNO)
             expected.erase(expected.begin());
         EXPECT_EQ(launcher.launches, expected);
+        EXPECT_EQ(qmapp::textOf(form1.hwnd()), Form1::stateTitle()) << "the title after the click";
     }
     UnhookWindowsHookEx(hook);
     DestroyWindow(shell);

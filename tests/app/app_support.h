@@ -1,6 +1,7 @@
 // Helpers for the application tests: pumping through the form's keyboard
-// interface, real mouse input, a launcher that records, a watcher that reads
-// and answers message boxes, the policy value, a fresh folder.
+// interface, real mouse input, programs of the build started as the user
+// would, a launcher that records, a watcher that reads and answers message
+// boxes, the policy value, a fresh folder.
 #pragma once
 
 #include "app/form1.h"
@@ -20,20 +21,6 @@
 
 namespace qmapp {
 
-// Dispatches messages until `done` holds or `limitMs` has passed; returns `done()`.
-inline bool pumpUntil(HWND form, const std::function<bool()>& done, DWORD limitMs = 3000)
-{
-    const ULONGLONG end = GetTickCount64() + limitMs;
-    for (MSG msg{};;) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            quillmend::dispatchFormMessage(form, msg);
-        const ULONGLONG now = GetTickCount64();
-        if (const bool finished = done(); finished || now >= end)
-            return finished;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
-    }
-}
-inline void pumpPending(HWND form) { pumpUntil(form, [] { return true; }, 0); }
 
 // The real cursor onto a point of a window's client area (its centre by default).
 inline void moveCursorTo(HWND hwnd, std::optional<POINT> client = std::nullopt)
@@ -51,7 +38,7 @@ inline void mouse(DWORD flags) { INPUT in{.type = INPUT_MOUSE, .mi = {.dwFlags =
 inline bool settledPicture(HWND form, const wchar_t* screen, const wchar_t* golden = nullptr)
 {
     auto fading = [](HWND child, LPARAM found) { *reinterpret_cast<bool*>(found) |= GetPropW(child, L"TIMERID") != nullptr; return TRUE; };
-    const bool settled = pumpUntil(form, [&] { bool found = false; EnumChildWindows(form, fading, reinterpret_cast<LPARAM>(&found)); return !found; }, 6000);
+    const bool settled = qmtest::pumpUntil([&] { bool found = false; EnumChildWindows(form, fading, reinterpret_cast<LPARAM>(&found)); return !found; }, 6000);
     qmtest::paintNow(form);
     qmtest::savePng(qmtest::captureWindow(form), screen);
     RECT client{};
@@ -66,6 +53,26 @@ inline std::wstring textOf(HWND hwnd, bool className = false)
     wchar_t buffer[1024]{};
     className ? GetClassNameW(hwnd, buffer, 1024) : GetWindowTextW(hwnd, buffer, 1024);
     return buffer;
+}
+
+// Starts a program of the build ("app\\quillmend.exe") through the Wine loader, which takes the user-interface
+// language from the Unix locale, under `locale` and at `dpi` (the user's setting, read by a process as it starts;
+// 96 again once the window shows). Its window, of the form runtime's class, once shown; null if none came.
+inline HWND startProgram(const wchar_t* program, const wchar_t* locale, DWORD dpi = 96)
+{
+    std::wstring command = L"Z:\\usr\\bin\\wine \"" + qmtest::screensDir() + L"\\..\\" + program + L"\"";
+    const auto setDpi = [](DWORD value) { RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &value, sizeof value); };
+    setDpi(dpi);
+    SetEnvironmentVariableW(L"LC_ALL", locale);
+    STARTUPINFOW startup{.cb = sizeof startup}; PROCESS_INFORMATION child{};
+    HWND form = nullptr;
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child)) {
+        qmtest::pumpUntil([&] { return IsWindowVisible(form = FindWindowW(L"Form", nullptr)); }, 20'000);
+        CloseHandle(child.hProcess), CloseHandle(child.hThread);
+    }
+    SetEnvironmentVariableW(L"LC_ALL", nullptr);
+    setDpi(96);
+    return form;
 }
 
 // A command line, its window, its wait bound.

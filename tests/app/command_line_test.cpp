@@ -52,7 +52,7 @@ TEST(CommandLine, ExitCodesAndOneLineWithTheRealRegistryAndNoWindow)
         std::string output; char buffer[512];
         for (DWORD got = 0; ReadFile(read, buffer, sizeof buffer, &got, nullptr) && got;)
             output.append(buffer, got);
-        qmapp::pumpUntil(nullptr, [&] { return WaitForSingleObject(child.hProcess, 0) == WAIT_OBJECT_0; }, 30'000);
+        qmtest::pumpUntil([&] { return WaitForSingleObject(child.hProcess, 0) == WAIT_OBJECT_0; }, 30'000);
         UnhookWinEvent(hook);
         DWORD code = 0;
         GetExitCodeProcess(child.hProcess, &code);

@@ -1,5 +1,4 @@
-// Form1 as built at 96 DPI against its golden picture, and the link label
-// under real mouse moves.
+// Form1's link label under real mouse moves.
 #include "app_support.h"
 
 #include "support/gdi_count.h"
@@ -8,32 +7,15 @@ namespace {
 
 using namespace quillmend;
 
-// Form1 shown in front, the cursor out of its way.
-class Form1Test : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        SetCursorPos(1000, 740);
-        form1.show();
-        SetForegroundWindow(form1.hwnd());
-        qmapp::pumpPending(form1.hwnd());
-    }
-    HWND control(const wchar_t* name) { return form1.form().window(name); }
-    bool until(const std::function<bool()>& done, DWORD limitMs = 3000) { return qmapp::pumpUntil(form1.hwnd(), done, limitMs); }
-
+// The link is plain with the hand cursor over it, underlined over the bare form, and a click opens the forum.
+TEST(Form1, LinkIsPlainWithAHandOverItUnderlinedOverTheBareFormAndAClickOpensTheForum)
+{
     qmapp::RecordingLauncher launcher;
     Form1 form1{launcher, qmapp::freshTempDirectory(L"qm-form1"), launcher};
-};
-
-// Places, captions, fonts and colours all show in the client area, every
-// button's fade settled.
-TEST_F(Form1Test, LooksAsItsGolden)
-{
-    EXPECT_TRUE(qmapp::settledPicture(form1.hwnd(), L"quillmend-form1", L"form1"));
-}
-
-TEST_F(Form1Test, LinkIsPlainWithAHandOverItUnderlinedOverTheBareFormAndAClickOpensTheForum)
-{
+    SetCursorPos(1000, 740);
+    form1.show();
+    SetForegroundWindow(form1.hwnd());
+    const auto control = [&](const wchar_t* name) { return form1.form().window(name); };
     HWND link = control(L"Label3");
     auto underlined = [&] { LOGFONTW lf{}; GetObjectW(reinterpret_cast<HFONT>(SendMessageW(link, WM_GETFONT, 0, 0)), sizeof lf, &lf); return lf.lfUnderline != 0; };
     const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND), arrow = LoadCursorW(nullptr, IDC_ARROW);
@@ -47,7 +29,7 @@ TEST_F(Form1Test, LinkIsPlainWithAHandOverItUnderlinedOverTheBareFormAndAClickOp
     for (const Step& step : steps) {
         SCOPED_TRACE(testing::Message() << "over '" << step.over << "' underline " << step.underline);
         qmapp::moveCursorTo(*step.over ? control(step.over) : form1.hwnd(), step.at);
-        ASSERT_TRUE(until([&] { return underlined() == step.underline && GetCursor() == step.cursor; }));
+        ASSERT_TRUE(qmtest::pumpUntil([&] { return underlined() == step.underline && GetCursor() == step.cursor; }));
         if (step.cursor == hand && plainObjects < 0)
             plainObjects = qmtest::liveGdiObjects();
         EXPECT_TRUE(step.cursor != hand || qmtest::liveGdiObjects() == plainObjects) << "a font left behind";
@@ -57,10 +39,33 @@ TEST_F(Form1Test, LinkIsPlainWithAHandOverItUnderlinedOverTheBareFormAndAClickOp
     qmapp::BoxWatcher watcher({IDOK});
     qmapp::mouse(MOUSEEVENTF_LEFTDOWN);
     qmapp::mouse(MOUSEEVENTF_LEFTUP);
-    ASSERT_TRUE(until([&] { return !watcher.boxes.empty(); }));
+    ASSERT_TRUE(qmtest::pumpUntil([&] { return !watcher.boxes.empty(); }));
     EXPECT_EQ(std::pair(watcher.boxes[0].text, watcher.boxes[0].icon), std::pair(std::wstring(kOpenAddressFailed), LoadIconW(nullptr, IDI_ERROR)));
     EXPECT_EQ(launcher.launches, (std::vector<qmapp::Launch>{{L"\"" + systemDirectory() + L"\\rundll32.exe\" url.dll,FileProtocolHandler \"https://forum.example.com/\"",
                                                               WindowMode::normalFocus, std::nullopt}}));
+}
+
+// The real keyboard through the form's own loop: the focus starts on the first button in tab order (Command1, restart,
+// is last), Tab walks on and round, Shift+Tab walks back.
+TEST(Form1, TabAndShiftTabWalkTheButtonsInTabOrder)
+{
+    qmapp::RecordingLauncher launcher;
+    Form1 form1{launcher, qmapp::freshTempDirectory(L"qm-form1"), launcher};
+    form1.show();
+    SetForegroundWindow(form1.hwnd());
+    const std::pair<bool, const wchar_t*> steps[] = {{false, L"Command2"}, {false, L"Command3"}, {false, L"Command1"},
+                                                     {false, L"Command2"}, {true, L"Command1"}, {true, L"Command3"}};
+    INPUT keys[4]{}; // Shift down, Tab down and up, Shift up
+    for (int i = 0; i < 4; ++i)
+        keys[i] = {.type = INPUT_KEYBOARD, .ki = {.wVk = WORD(i % 3 ? VK_TAB : VK_SHIFT), .dwFlags = DWORD(i > 1 ? KEYEVENTF_KEYUP : 0)}};
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        if (i)
+            SendInput(steps[i].first ? 4 : 2, steps[i].first ? keys : keys + 1, sizeof(INPUT));
+        for (DWORD start = GetTickCount(); GetTickCount() - start < 300;)
+            for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);)
+                dispatchFormMessage(form1.hwnd(), msg);
+        EXPECT_EQ(GetFocus(), form1.form().window(steps[i].second)) << "step " << i;
+    }
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 
 using namespace qmtest;
 using Names = std::set<std::wstring>;
@@ -45,9 +46,8 @@ TEST(Engine, AttachGivesEachKindItsPropertiesAndStyleAndDetachTakesEverythingBac
 {
     SkinnedForm f;
     std::map<HWND, std::pair<LONG_PTR, LONG_PTR>> before; // procedure and style
-    for (HWND h : descendants(f.f))
+    for (HWND h : descendants(f.f, {f.f}))
         before[h] = {GetWindowLongPtrW(h, GWLP_WNDPROC), GetWindowLongPtrW(h, GWL_STYLE)};
-    before[f.f] = {GetWindowLongPtrW(f.f, GWLP_WNDPROC), GetWindowLongPtrW(f.f, GWL_STYLE)};
     const int objectsUnskinned = liveGdiObjects();
     ASSERT_EQ(skin::startSkinEngine(f.f), 1);
 
@@ -85,13 +85,9 @@ TEST(Engine, AttachGivesEachKindItsPropertiesAndStyleAndDetachTakesEverythingBac
 
 TEST(Engine, RoutingPassesWholeMessagesAndResultsOn)
 {
-    static const ATOM recorderClass = [] {
-        WNDCLASSEXW wc{sizeof(wc), 0, recordingProc, 0, 0, GetModuleHandleW(nullptr)};
-        wc.lpszClassName = L"QmRecorder";
-        return RegisterClassExW(&wc);
-    }();
+    registerPlainClass(L"QmRecorder", recordingProc);
     auto form = makeTopLevel(L"Form", 300, 120);
-    HWND recorder = makeChild(form.get(), MAKEINTATOM(recorderClass), L"", 0, 110, 0, 80, 24);
+    HWND recorder = makeChild(form.get(), L"QmRecorder", L"", 0, 110, 0, 80, 24);
     skin::startSkinEngine(form.get());
     ASSERT_EQ(skin::savedProcOf(recorder), &recordingProc);
     ASSERT_EQ(GetWindowLongPtrW(recorder, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&skin::skinWindowProc));
@@ -119,14 +115,19 @@ TEST(Engine, FadeStepsByThreeToFullStrengthOnAnyTimer)
     HWND button = makeChild(form.get(), L"Button", L"Fade", BS_PUSHBUTTON, 10, 10, 161, 25);
     skin::startSkinEngine(form.get());
     pumpMessages();
+    const auto shown = [button] { return captureDc(skin::WindowDc(button).get(), 2, 2, 157, 21); }; // inside the rounded corners
+    const Dib normal = shown();
+    std::optional<Dib> partial; // the first step: hot at 60 over normal
     skin::setState(button, skin::VisualState::hot);
-    for (int from : {0, 60}) {
+    for (int from : {60, 0}) {
         skin::setAlpha(button, from);
         ASSERT_EQ(skin::startFadeTimer(button), skin::kFadeTimerId);
         std::vector<int> levels;
         do {
             levels.push_back(skin::getAlpha(button));
             SendMessageW(button, WM_TIMER, levels.size() == 1 ? 7 : skin::kFadeTimerId, 0);
+            if (!partial)
+                partial.emplace(shown());
         } while (skin::getProp(button, skin::prop::kTimerId) != 0 && levels.size() < 1000);
         EXPECT_EQ(levels.size(), from ? 66u : 86u);
         EXPECT_TRUE(std::ranges::adjacent_find(levels, [](int a, int b) { return b != a + 3; }) == levels.end());
@@ -134,8 +135,16 @@ TEST(Engine, FadeStepsByThreeToFullStrengthOnAnyTimer)
         EXPECT_EQ(skin::getAlpha(button), 0) << "at rest";
         EXPECT_FALSE(KillTimer(button, skin::kFadeTimerId)) << "the system timer is gone too";
     }
-    // The last step laid the hot surface over the button at full strength (inside the rounded corners).
-    EXPECT_TRUE(samePixels(captureDc(skin::WindowDc(button).get(), 2, 2, 157, 21),
-                           captureDc(skin::stateSurface(button, 1), 2, 2, 157, 21)));
+    // The last step laid the hot surface over the button at full strength; the first blended the two faces, each
+    // channel of each pixel within one of hot * 60 + normal * 195.
+    const Dib hot = shown();
+    EXPECT_TRUE(samePixels(hot, captureDc(skin::stateSurface(button, 1), 2, 2, 157, 21)));
+    EXPECT_GT(countDifferences(hot, normal), 100);
+    int off = 0;
+    for (int i = 0; i < 157 * 21 * 3; ++i) {
+        const auto at = [i](const Dib& d) { return int(d.pixel(i / 3 % 157, i / 3 / 157) >> i % 3 * 8 & 0xFF); };
+        off += std::abs(at(*partial) - (at(hot) * 60 + at(normal) * 195 + 127) / 255) > 1;
+    }
+    EXPECT_EQ(off, 0);
     skin::stopSkinEngine(form.get());
 }

@@ -31,8 +31,7 @@ TEST(HighContrast, LeavesEveryWindowToTheSystemWhileOnAndSkinsThemAgainWhenOff)
     skin::setHighContrastQuery([]() noexcept { return g_highContrast; });
     SkinnedForm f;
     UniqueWindow dialog = makeTopLevel(L"#32770", 100, 60); // a dialog box, a second root
-    std::vector<HWND> all = descendants(f.f);
-    all.insert(all.end(), {f.f, dialog.get()});
+    const std::vector<HWND> all = descendants(f.f, {f.f, dialog.get()});
     // The system makes some objects of its own the first time the windows are drawn skinned.
     for (auto step : {skin::startSkinEngine, skin::stopSkinEngine})
         for (HWND root : {f.f, dialog.get()})

@@ -1,10 +1,10 @@
 // A host program's own window: whatever its class, the window handed to the
 // engine counts as a container, controls the host adds later are skinned as
 // they are created, and stopping gives every window back. Each thread has an
-// engine of its own.
+// engine of its own, and one thread's never touches another thread's windows.
 #include "core_fixture.h"
 
-#include "app/form_classes.h"
+#include "forms/form_classes.h"
 #include "skin/images/scratch.h"
 #include "support/pixels.h"
 
@@ -69,4 +69,47 @@ TEST(Host, WindowOfAnyClassSkinsEveryWindowBelowItOnItsOwnThreadAndGivesThemBack
         }
     };
     std::jthread first(row, 0, L"Static"), second(row, 1, L"Form");
+}
+
+// A second user-interface thread of the host owns a dialog under the skinned window and one owned by it. Starting,
+// using and stopping the skin on the first thread leaves them and their buttons as they were (procedure, style,
+// properties and pixels), also when an idle message or the activation names them: the engine's state is not
+// shared between threads.
+TEST(Host, DialogsOfAnotherThreadAreLeftAlone)
+{
+    SkinnedForm f;
+    static HWND theirs[4]; // the dialog under the form and its button, the owned dialog and its button
+    static const HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE thread = CreateThread(nullptr, 0, [](void* owner) -> DWORD {
+        theirs[0] = CreateWindowExW(WS_EX_NOPARENTNOTIFY, L"#32770", L"", WS_CHILD | WS_VISIBLE, 100, 150, 200, 45, HWND(owner), nullptr, nullptr, nullptr);
+        theirs[2] = CreateWindowExW(0, L"#32770", L"owned", WS_POPUP | WS_CAPTION | WS_VISIBLE, 600, 300, 200, 80, HWND(owner), nullptr, nullptr, nullptr);
+        for (int i : {1, 3})
+            theirs[i] = makeChild(theirs[i - 1], L"Button", L"OK", BS_PUSHBUTTON, 5, 5, 75, 25);
+        SetEvent(ready);
+        for (MSG msg; GetMessageW(&msg, nullptr, 0, 0) > 0;)
+            DispatchMessageW(&msg);
+        return DestroyWindow(theirs[2]) && DestroyWindow(theirs[0]);
+    }, f.f, 0, nullptr);
+    ASSERT_TRUE(pumpUntil([] { return WaitForSingleObject(ready, 0) == WAIT_OBJECT_0; }));
+    // Procedure, style and skin properties, and pixels, once their own thread has painted them and is idle.
+    const auto look = [] {
+        std::vector<std::pair<std::tuple<LONG_PTR, LONG_PTR, size_t>, Dib>> all;
+        for (HWND h : theirs)
+            UpdateWindow(h), SendMessageW(h, WM_NULL, 0, 0);
+        for (HWND h : theirs)
+            all.emplace_back(std::tuple(GetWindowLongPtrW(h, GWLP_WNDPROC), GetWindowLongPtrW(h, GWL_STYLE), skinProperties(h).size()), captureWindow(h));
+        return all;
+    };
+    const auto before = look();
+    for (int (*step)(HWND) noexcept : {skin::startSkinEngine, skin::stopSkinEngine}) {
+        ASSERT_EQ(step(f.f), 1);
+        SendMessageW(f.f, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(theirs[2]));
+        SendMessageW(f.f, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(theirs[2]));
+        const auto now = look();
+        for (size_t i = 0; i < now.size(); ++i)
+            EXPECT_TRUE(now[i].first == before[i].first && samePixels(now[i].second, before[i].second)) << "window " << i;
+    }
+    PostThreadMessageW(GetThreadId(thread), WM_QUIT, 0, 0);
+    EXPECT_TRUE(pumpUntil([&] { return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; }));
+    CloseHandle(thread);
 }

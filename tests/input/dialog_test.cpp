@@ -115,13 +115,15 @@ TEST(Dialogs, StandardButtonsBehaveAndShowAsUnskinned)
         EXPECT_GT(countDifferences(glyph(plain.*box), glyph(skinned.*box)), 20) << "the skin draws the glyph";
 
     // What push buttons show, on one sheet: an icon or a bitmap alone, an icon before the caption, wrapped and
-    // aligned captions; then the elevation shield before the caption, in the four faces at 96 and 144 DPI.
+    // aligned captions, a mnemonic, a caption cut with an ellipsis; then the elevation shield before the caption,
+    // in the four faces at 96 and 144 DPI.
     std::list<Dib> faces;
     std::vector<const Dib*> sheet;
     const skin::UniqueBitmap red(CreateBitmap(16, 16, 1, 32, std::vector<DWORD>(256, 0x00FF0000).data()));
     const struct { DWORD style; const wchar_t* text; HANDLE image; } buttons[] = {
         {BS_ICON, L"", LoadIconW(nullptr, IDI_ERROR)}, {BS_BITMAP, L"", red.get()}, {0, L"Stop", LoadIconW(nullptr, IDI_ERROR)},
-        {BS_MULTILINE, L"one two three", nullptr}, {BS_LEFT | BS_TOP, L"Go", nullptr}, {BS_RIGHT | BS_BOTTOM, L"Go", nullptr}};
+        {BS_MULTILINE, L"one two three", nullptr}, {BS_LEFT | BS_TOP, L"Go", nullptr}, {BS_RIGHT | BS_BOTTOM, L"Go", nullptr},
+        {0, L"&Go", nullptr}, {0, L"Restart the shell", nullptr}}; // an underlined G; the start of a caption too long
     for (const auto& b : buttons) { // skinned as they are created, the image given afterwards
         HWND hwnd = makeChild(skinned.f, L"Button", b.text, b.style, 230, 140, 64, 54);
         SendMessageW(hwnd, BM_SETIMAGE, GetObjectType(b.image) == OBJ_BITMAP ? IMAGE_BITMAP : IMAGE_ICON, LPARAM(b.image));

@@ -2,7 +2,8 @@
 // one state table: a control in a given state receives one message with the
 // real pointer in a given place; afterwards its properties are checked, and
 // for push buttons whether anything was painted. Then hit areas, what a
-// release refreshes and the focus box.
+// release refreshes, the focus box, resizes and owned windows, and the real
+// pointer moved across the controls with no message sent by the test.
 #include "support/windows.h"
 
 #include "skin/core/engine.h"
@@ -18,6 +19,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <sstream>
 
@@ -61,13 +63,14 @@ struct InputForm {
 
 LPARAM packPoint(int x, int y) { return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)), static_cast<WORD>(static_cast<short>(y))); }
 
-// Puts the pointer over the middle of `hwnd`, or over the desktop far from every test window.
-void pointAt(HWND hwnd)
+// Puts the pointer over the middle of `hwnd` (or `x` pixels from its left edge), or over the desktop far from
+// every test window.
+void pointAt(HWND hwnd, int x = -1)
 {
     RECT r{1000, 740, 1000, 740};
     if (hwnd)
         GetWindowRect(hwnd, &r);
-    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    SetCursorPos(x < 0 ? (r.left + r.right) / 2 : r.left + x, (r.top + r.bottom) / 2);
     pumpMessages();
 }
 
@@ -123,28 +126,22 @@ const Row kRows[] = {
     {"disable at rest", &F::push, "s1 a0 f0", WM_ENABLE, FALSE, 0, nullptr, "s3 a0 f0", 1},
     {"enable during a fade", &F::push, "s3 a120 f1", WM_ENABLE, TRUE, 0, &F::push, "s0 a0 f0", 1},
     // combo boxes: the painter keeps the state it drew; an editable one counts only its button area
-    {"list combo hot", &F::comboList, "s0 m0", WM_MOUSEMOVE, 0, kMiddle, &F::comboList, "s1 m1"},
     {"list combo pressed", &F::comboList, "s0", WM_MOUSEMOVE, kHeld, kMiddle, &F::comboList, "s2"},
     {"edit combo onto the button", &F::comboEdit, "s2", WM_MOUSEMOVE, 0, packPoint(90, 10), &F::comboEdit, "s1 m1"},
     {"edit combo off the button", &F::comboEdit, "s1", WM_MOUSEMOVE, 0, kMiddle, &F::comboEdit, "s0 m1"},
     {"drive list held anywhere", &F::drive, "s0", WM_MOUSEMOVE, kHeld, kMiddle, &F::drive, "s2"},
-    {"combo leave", &F::comboList, "s1 m1", WM_MOUSELEAVE, 0, 0, nullptr, "s0 m0"},
     {"list combo down anywhere", &F::comboList, "s0", WM_LBUTTONDOWN, kHeld, kMiddle, &F::comboList, "s2"},
     {"edit combo down on the button", &F::comboEdit, "s0", WM_LBUTTONDOWN, kHeld, packPoint(90, 10), &F::comboEdit, "s2"},
     {"edit combo down off the button", &F::comboEdit, "s0", WM_LBUTTONDOWN, kHeld, kMiddle, &F::comboEdit, "s0"},
     {"combo up over it", &F::comboList, "s0", WM_LBUTTONUP, 0, kMiddle, &F::comboList, "s1"},
     {"combo up elsewhere", &F::comboList, "s2", WM_LBUTTONUP, 0, kMiddle, nullptr, "s0"},
     // check boxes and option buttons
-    {"check hot", &F::check, "s0 m0", WM_MOUSEMOVE, 0, kMiddle, &F::check, "s1 m1"},
-    {"check leave", &F::check, "s1 m1", WM_MOUSELEAVE, 0, 0, nullptr, "s0 m0"},
     {"check down", &F::check, "s1", WM_LBUTTONDOWN, kHeld, kMiddle, &F::check, "s2"},
     {"check up", &F::check, "s2", WM_LBUTTONUP, 0, kMiddle, &F::check, "s0"},
     {"check space down", &F::check, "s0", WM_KEYDOWN, VK_SPACE, 0, &F::check, "s2"},
     {"check space up", &F::check, "s2", WM_KEYUP, VK_SPACE, 0, &F::check, "s0"},
-    {"option hot", &F::option, "s0 m0", WM_MOUSEMOVE, 0, kMiddle, &F::option, "s1 m1"},
     {"option leave", &F::option, "s2 m1", WM_MOUSELEAVE, 0, 0, nullptr, "s0 m0"},
     // list header: items at x 0-50, 50-100, 100-150 (a shared border goes to the lower index); nothing beyond
-    {"header onto item 1", &F::header, "m0 h-1 d-1", WM_MOUSEMOVE, 0, packPoint(60, 5), &F::header, "m1 h1 d-1"},
     {"header shared border", &F::header, "h-1", WM_MOUSEMOVE, 0, packPoint(50, 5), &F::header, "h0"},
     {"header to empty space", &F::header, "h1", WM_MOUSEMOVE, 0, packPoint(155, 5), &F::header, "h-1"},
     {"header held elsewhere", &F::header, "h0 d1", WM_MOUSEMOVE, kHeld, packPoint(60, 5), &F::header, "h0 d1"},
@@ -267,4 +264,35 @@ TEST(Input, ResizesMovesAndOwnedWindows)
     DestroyWindow(owned);
     DestroyWindow(stranger);
     EXPECT_EQ(skin::attachedWindowCount(), count);
+}
+
+// The real pointer across the controls and along the header's items, then onto the desktop, a window the skin does not own:
+// each control turns hot under it, and with no leave message from the test every one ends with the look it had.
+TEST(Input, RealPointerAcrossTheControlsOntoAForeignWindow)
+{
+    InputForm f;
+    const HWND controls[] = {f.push, f.check, f.option, f.comboList, f.comboEdit, f.header};
+    // The controls' own procedures see no moves, so none asks for leave notifications or repaints a hot item
+    // itself, as buttons and headers of the classic look do not: only what the skin does brings them back.
+    for (HWND h : controls)
+        SetPropW(h, L"QmOwnProc", GetPropW(h, skin::prop::kProcAddr)), SetPropW(h, skin::prop::kProcAddr, reinterpret_cast<HANDLE>(
+            +[](HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
+                return msg == WM_MOUSEMOVE ? 0 : CallWindowProcW(reinterpret_cast<WNDPROC>(GetPropW(hwnd, L"QmOwnProc")), hwnd, msg, wParam, lParam);
+            }));
+    const auto atRest = [&] { return std::ranges::none_of(controls, [](HWND h) {
+        return GetPropW(h, skin::prop::kOldState) || GetPropW(h, skin::prop::kMouseFlag) || GetPropW(h, skin::prop::kTimerId); }); };
+    pointAt(nullptr);
+    paintNow(f.form.get()); // the looks before; afterwards only what the pointer made them paint
+    const Dib before = captureWindow(f.form.get());
+    const struct { HWND at; int x; HWND hwnd; const wchar_t* prop; int value; } steps[] = {
+        {f.push, -1, f.push, skin::prop::kOldState, 1}, {f.check, -1, f.check, skin::prop::kOldState, 1},
+        {f.option, -1, f.option, skin::prop::kOldState, 1}, {f.comboList, -1, f.comboList, skin::prop::kOldState, 1},
+        {f.comboEdit, 95, f.comboEdit, skin::prop::kOldState, 1}, {f.header, 25, f.header, skin::prop::kHmIndex, 0},
+        {f.header, 75, f.header, skin::prop::kHmIndex, 1}, {nullptr, -1, f.header, skin::prop::kHmIndex, -1}};
+    for (const auto& step : steps) {
+        pointAt(step.at, step.x);
+        EXPECT_TRUE(pumpUntil([&] { return skin::getProp(step.hwnd, step.prop) == step.value; })) << "step " << &step - steps;
+    }
+    EXPECT_TRUE(pumpUntil(atRest));
+    EXPECT_EQ(countDifferences(captureWindow(f.form.get()), before), 0);
 }

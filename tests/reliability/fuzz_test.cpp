@@ -3,8 +3,9 @@
 // kind of skinned control: nothing may crash, and taking the skin off
 // afterwards must leave nothing of it behind; QM_FUZZ_SEED and
 // QM_FUZZ_MESSAGES replay or lengthen a run. Then windows that go away
-// mid-fade or inside their own click, the engine stopped when it was never
-// started or twice, and a window whose saved procedure was removed.
+// mid-fade or inside their own click, or are given back inside it, the engine
+// stopped when it was never started or twice, and a window whose saved
+// procedure was removed.
 #include "reliability.h"
 
 #include "core/core_fixture.h"
@@ -189,18 +190,18 @@ TEST(Lifecycle, StopBeforeStartOrTwiceRemovedSavedProcedureAndWindowsDestroyedMi
     plain.reset();
 
     // A push button or a check box, destroyed from outside in the middle of its fade, or by the form's handler
-    // of its click (by mouse or space bar); the control alone or the whole form it is on.
-    enum How { midFade, mouse, spaceBar };
-    for (const How how : {midFade, mouse, spaceBar})
+    // of its click (by mouse or space bar), the control alone or the whole form it is on; or given back by the
+    // handler of its click, which stops the skin on the form.
+    enum How { midFade, mouse, spaceBar, stopped };
+    for (const How how : {midFade, mouse, spaceBar, stopped})
         for (const bool checkBox : {false, true})
             for (const bool wholeForm : {false, true}) {
                 SCOPED_TRACE(testing::Message() << "how " << how << ", check box " << checkBox << ", whole form " << wholeForm);
                 auto form = gallery::createGallery();
                 form->show();
                 const wchar_t* names[] = {L"CommandEnabled", L"CheckUnchecked"};
-                HWND control = form->window(names[checkBox]);
-                HWND doomed = wholeForm ? form->hwnd() : control;
-                form->onClick(names[checkBox], [doomed] { DestroyWindow(doomed); });
+                HWND control = form->window(names[checkBox]), window = form->hwnd(), doomed = wholeForm ? window : control;
+                form->onClick(names[checkBox], [=] { how == stopped ? void(skin::stopSkinEngine(window)) : void(DestroyWindow(doomed)); });
                 const int attached = skin::attachedWindowCount();
                 if (how == spaceBar)
                     SetFocus(control);
@@ -214,9 +215,11 @@ TEST(Lifecycle, StopBeforeStartOrTwiceRemovedSavedProcedureAndWindowsDestroyedMi
                 const bool key = how == spaceBar;
                 SendMessageW(control, key ? WM_KEYDOWN : WM_LBUTTONDOWN, key ? VK_SPACE : MK_LBUTTON, key ? 0 : MAKELPARAM(5, 5));
                 SendMessageW(control, key ? WM_KEYUP : WM_LBUTTONUP, key ? VK_SPACE : 0, key ? 0 : MAKELPARAM(5, 5));
-                EXPECT_EQ(skin::attachedWindowCount(), wholeForm ? 0 : attached - 1);
+                EXPECT_EQ(skin::attachedWindowCount(), wholeForm || how == stopped ? 0 : attached - 1);
                 EXPECT_TRUE(pumpBounded()); // the fade's timer messages went with the window
-                EXPECT_EQ(skin::stopSkinEngine(form->hwnd()), wholeForm ? 0 : 1) << "the rest comes off whole";
+                EXPECT_EQ(skin::stopSkinEngine(form->hwnd()), wholeForm || how == stopped ? 0 : 1) << "the rest comes off whole";
+                for (const wchar_t* name : {skin::prop::kOldState, skin::prop::kMouseFlag, skin::prop::kTimerId})
+                    EXPECT_EQ(GetPropW(control, name), nullptr) << "left on a window the skin gave back";
                 EXPECT_EQ(skin::attachedWindowCount(), 0);
                 EXPECT_FALSE(skin::skinInitialised());
             }

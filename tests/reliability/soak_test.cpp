@@ -6,7 +6,7 @@
 #include "reliability.h"
 
 #include "app/form1.h"
-#include "app/form_classes.h"
+#include "forms/form_classes.h"
 #include "gallery/gallery_form.h"
 #include "skin/images/scratch.h"
 #include "support/pixels.h"

@@ -16,12 +16,12 @@ const LPTOP_LEVEL_EXCEPTION_FILTER g_crashFilter = SetUnhandledExceptionFilter([
 
 } // namespace
 
-void registerPlainClass(const wchar_t* name)
+void registerPlainClass(const wchar_t* name, WNDPROC proc)
 {
     WNDCLASSEXW wc{sizeof(wc)};
     if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &wc) || GetClassInfoExW(nullptr, name, &wc))
         return;
-    wc = {sizeof(wc), 0, DefWindowProcW, 0, 0, GetModuleHandleW(nullptr), nullptr, LoadCursorW(nullptr, IDC_ARROW),
+    wc = {sizeof(wc), 0, proc, 0, 0, GetModuleHandleW(nullptr), nullptr, LoadCursorW(nullptr, IDC_ARROW),
           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr, name};
     RegisterClassExW(&wc);
 }
@@ -60,6 +60,13 @@ void pumpMessages()
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
+}
+
+bool pumpUntil(const std::function<bool()>& done, DWORD limitMs)
+{
+    for (const ULONGLONG end = GetTickCount64() + limitMs; !done() && GetTickCount64() < end;)
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT), pumpMessages();
+    return done();
 }
 
 void paintNow(HWND hwnd)

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -14,8 +15,8 @@ struct DestroyWindowDeleter {
 };
 using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, DestroyWindowDeleter>;
 
-// Registers a class of plain DefWindowProcW windows under `name` (once).
-void registerPlainClass(const wchar_t* name);
+// Registers a class of plain windows under `name` (once), by default of DefWindowProcW.
+void registerPlainClass(const wchar_t* name, WNDPROC proc = DefWindowProcW);
 
 // A visible top-level window of class `className` (a plain class is
 // registered under that name when the system has none), client size w x h.
@@ -29,6 +30,10 @@ std::vector<HWND> descendants(HWND parent, std::vector<HWND> found = {});
 
 // Dispatches every message waiting for this thread.
 void pumpMessages();
+
+// Dispatches messages until `done` holds or `limitMs` has passed, looking at least every 20 ms (`done` may
+// watch another thread or process); returns `done()`.
+bool pumpUntil(const std::function<bool()>& done, DWORD limitMs = 3000);
 
 // Makes the window show its final pixels: paint now, then let the queue settle.
 void paintNow(HWND hwnd);

@@ -2,7 +2,7 @@
 // class name and window styles.
 #pragma once
 
-#include "app/form_description.h"
+#include "forms/form_description.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "app/form_runtime.h"
+#include "forms/form_runtime.h"
 
-#include "app/form_classes.h"
+#include "forms/form_classes.h"
 
 #include <windowsx.h>
 

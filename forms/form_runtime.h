@@ -2,7 +2,7 @@
 // FormDescription and raises the form's events to plain handler functions.
 #pragma once
 
-#include "app/form_description.h"
+#include "forms/form_description.h"
 #include "win32/handles.h"
 
 #include <windows.h>
