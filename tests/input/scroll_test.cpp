@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <utility>
 #include <vector>
 
 using namespace qmtest;
@@ -35,14 +36,12 @@ struct Recorder {
 };
 std::map<HWND, Recorder> g_recorders;
 bool g_changing = false; // every message the test sends is checked, not only notifications
-int g_depth = 0;
 
 // Where the bar lies, worked out from the client area: the skin keeps the system from knowing for a moment.
 RECT barInWindow(HWND hwnd)
 {
     RECT window{}, client{};
-    GetWindowRect(hwnd, &window);
-    GetClientRect(hwnd, &client);
+    GetWindowRect(hwnd, &window), GetClientRect(hwnd, &client);
     MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
     OffsetRect(&client, -window.left, -window.top);
     return RECT{client.right, client.top, client.right + GetSystemMetrics(SM_CXVSCROLL), client.bottom};
@@ -53,7 +52,7 @@ LRESULT CALLBACK record(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     Recorder& r = g_recorders[hwnd];
     r.ncPaints += msg == WM_NCPAINT;
     const bool notification = msg == WM_VSCROLL || msg == WM_MOUSEWHEEL;
-    if (!notification && !(g_changing && g_depth == 0))
+    if (!notification && !g_changing)
         return CallWindowProcW(r.own, hwnd, msg, wParam, lParam);
     const RECT bar = barInWindow(hwnd);
     HDC dc = GetWindowDC(hwnd);
@@ -63,10 +62,10 @@ LRESULT CALLBACK record(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         r.drawnBySystem += captureDc(dc, bar.left, bar.top, w, h).countNot(kSkinTrack) == w * h;
     const skin::UniqueBrush magenta(CreateSolidBrush(kMagenta));
     FillRect(dc, &bar, magenta.get());
-    ++g_depth;
+    const bool changing = std::exchange(g_changing, false);
     const int ncPaints = r.ncPaints;
     const LRESULT result = CallWindowProcW(r.own, hwnd, msg, wParam, lParam);
-    --g_depth;
+    g_changing = changing;
     GdiFlush();
     // A frame repainted meanwhile had the skin draw its bar in WM_NCPAINT.
     r.drawnBySystem += r.ncPaints == ncPaints && captureDc(dc, bar.left, bar.top, w, h).countNot(kMagenta) > 0;
@@ -110,11 +109,8 @@ void send(HWND hwnd, const Send& s)
 }
 
 // The list view asks the system for a dragged thumb's position, so the system tracks its thumb.
-const struct Twins {
-    const wchar_t* cls;
-    DWORD style;
-    std::vector<Send> changes; // of content and view, ending with the bar shown
-} kTwins[] = {
+// Each kind's changes of content and view end with the bar shown.
+const struct { const wchar_t* cls; DWORD style; std::vector<Send> changes; } kTwins[] = {
     {L"ListBox", LBS_NOINTEGRALHEIGHT, {{LB_INSERTSTRING, 3, LPARAM(L"x")}, {LB_DELETESTRING, 0, 0}, {LB_SETTOPINDEX, 7, 0},
                                         {LB_SETCURSEL, 58, 0}, {LB_RESETCONTENT, 0, 0}, {}, {LB_SETCURSEL, 30, 0}}},
     {L"Edit", ES_MULTILINE, {{EM_REPLACESEL, 0, LPARAM(L"1\r\n2\r\n")}, {EM_LINESCROLL, 0, 9}, {EM_SCROLL, SB_PAGEDOWN, 0},
@@ -125,7 +121,7 @@ const struct Twins {
 TEST(ScrollBars, RealPointerOnSkinnedControlsEndsAsOnTheirTwinsAndNoSystemBarShows)
 {
     InitCommonControls();
-    for (const Twins& kind : kTwins) {
+    for (const auto& kind : kTwins) {
         SCOPED_TRACE(testing::Message() << "class " << kind.cls);
         UniqueWindow host = makeTopLevel(L"ScrollTestHost", 420, 200, L"scroll test");
         HWND pair[2]{};
@@ -152,32 +148,27 @@ TEST(ScrollBars, RealPointerOnSkinnedControlsEndsAsOnTheirTwinsAndNoSystemBarSho
             pointer({{{x, middle + 30}, MOUSEEVENTF_LEFTDOWN}, {{x, middle + 30}, MOUSEEVENTF_LEFTUP}});
             std::tie(x, top, bottom, middle) = thumb();
             pointer({{{x, middle}, MOUSEEVENTF_LEFTDOWN}, {{x, middle + 7}, 0}, {{x, middle + 23}, 0}, {{x, middle + 23}, MOUSEEVENTF_LEFTUP}});
-            g_recorders[hwnd].ncPaints = 0;
             std::tie(x, top, bottom, middle) = thumb();
             pointer({{{x, middle}, MOUSEEVENTF_LEFTDOWN}, {{x, bottom + 10}, 0}, {{x, bottom + 10}, MOUSEEVENTF_LEFTUP}});
-            EXPECT_TRUE(hwnd == pair[0] || g_recorders[hwnd].ncPaints == 0) << "the system's tracking drew without WM_NCPAINT";
             pointer({{{x - 60, top + 40}, MOUSEEVENTF_WHEEL}});
             g_changing = true;
             for (const Send& change : kind.changes)
                 send(hwnd, change);
             g_changing = false;
         }
-        const Recorder& skinned = g_recorders[pair[0]];
-        const Recorder& plain = g_recorders[pair[1]];
+        const Recorder &skinned = g_recorders[pair[0]], &plain = g_recorders[pair[1]];
         EXPECT_EQ(skinned.notes, plain.notes);
         EXPECT_GE(skinned.notes.size(), 9u);
-        EXPECT_EQ(GetScrollPos(pair[0], SB_VERT), GetScrollPos(pair[1], SB_VERT));
+        const auto info = [](HWND h) { SCROLLINFO i{sizeof(i), SIF_ALL}; GetScrollInfo(h, SB_VERT, &i); return std::tuple(i.nMin, i.nMax, i.nPage, i.nPos); };
+        EXPECT_EQ(info(pair[0]), info(pair[1]));
         EXPECT_GT(GetScrollPos(pair[0], SB_VERT), 0);
         EXPECT_EQ(skinned.drawnBySystem, 0) << "a system-drawn bar showed through";
-        EXPECT_GE(plain.drawnBySystem, 3) << "the system no longer draws its bars outside WM_NCPAINT";
+        EXPECT_GE(plain.drawnBySystem, 3) << "the system no longer draws its bars outside WM_NCPAINT, its tracking included";
 
-        // Given back whole: style and scroll information as the control left them, nothing of the skin left.
-        SCROLLINFO before{sizeof(before), SIF_ALL}, after{sizeof(after), SIF_ALL};
-        GetScrollInfo(pair[0], SB_VERT, &before);
+        // Given back whole: style and scroll information as the twin's, nothing of the skin left.
         ASSERT_EQ(skin::stopSkinEngine(pair[0]), 1);
-        GetScrollInfo(pair[0], SB_VERT, &after);
         EXPECT_EQ(GetWindowLongPtrW(pair[0], GWL_STYLE), style);
-        EXPECT_EQ(std::tuple(before.nMin, before.nMax, before.nPage, before.nPos), std::tuple(after.nMin, after.nMax, after.nPage, after.nPos));
+        EXPECT_EQ(info(pair[0]), info(pair[1]));
         EXPECT_TRUE(skinProperties(pair[0]).empty());
         g_recorders.clear();
     }
