@@ -29,28 +29,50 @@ void setStyleQuietly(HWND hwnd, LONG_PTR style) noexcept
 
 // Messages after which a control may have scrolled: the scroll messages and
 // the wheel, and for the system's own list and edit boxes the keys, their
-// timers and the messages that move their view. The common controls show and
-// hide their bars themselves on other occasions, which the skin could not
-// tell while the bits are off, so only scrolling is quiet there. A press is
-// never quiet: a drop-down list asks the system where it landed, and only
-// with the bits on is the answer the scroll bar.
+// timers and the messages that change their content or move their view (a
+// combo box passes its CB_ messages on to its list as LB_ ones). The common
+// controls show and hide their bars themselves on other occasions, which the
+// skin could not tell while the bits are off, so only scrolling is quiet
+// there. A press is never quiet: a drop-down list asks the system where it
+// landed, and only with the bits on is the answer the scroll bar.
 bool scrolls(UINT msg) noexcept
 {
     return msg == WM_VSCROLL || msg == WM_HSCROLL || msg == WM_MOUSEWHEEL || msg == WM_MOUSEHWHEEL;
 }
 
-bool mayScroll(HWND hwnd, UINT msg) noexcept
+bool changesList(UINT msg) noexcept
 {
     switch (msg) {
-    case WM_KEYDOWN: case WM_CHAR: case WM_TIMER:
-    case LB_SETTOPINDEX: case LB_SETCURSEL: case LB_SETCARETINDEX:
-    case EM_SCROLL: case EM_LINESCROLL: case EM_SCROLLCARET: case EM_SETSEL:
-        break;
+    case LB_ADDSTRING: case LB_INSERTSTRING: case LB_DELETESTRING: case LB_RESETCONTENT: case LB_SETCOUNT:
+    case LB_DIR: case LB_ADDFILE: case LB_SELECTSTRING: case LB_SETSEL: case LB_SETTOPINDEX: case LB_SETCURSEL:
+    case LB_SETCARETINDEX: case LB_SETITEMHEIGHT: case LB_SETHORIZONTALEXTENT: case LB_SETCOLUMNWIDTH:
+        return true;
     default:
         return false;
     }
+}
+
+bool changesEdit(UINT msg) noexcept
+{
+    switch (msg) {
+    case EM_SCROLL: case EM_LINESCROLL: case EM_SCROLLCARET: case EM_SETSEL: case EM_REPLACESEL: case EM_SETHANDLE:
+    case EM_UNDO: case EM_SETMARGINS: case EM_SETRECT: case EM_SETRECTNP: case EM_FMTLINES:
+    case WM_SETTEXT: case WM_CUT: case WM_PASTE: case WM_CLEAR: case WM_UNDO:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool mayScroll(HWND hwnd, UINT msg) noexcept
+{
+    const bool any = msg == WM_KEYDOWN || msg == WM_CHAR || msg == WM_TIMER || msg == WM_SETFONT || msg == WM_SIZE;
+    if (!any && !changesList(msg) && !changesEdit(msg))
+        return false;
     const std::wstring name = lowerClassName(hwnd);
-    return name == L"listbox" || name == L"combolbox" || name == L"edit";
+    if (name == L"edit")
+        return any || changesEdit(msg);
+    return (name == L"listbox" || name == L"combolbox") && (any || changesList(msg));
 }
 
 // What the system would have done had it seen the bit: a bar whose range no
@@ -101,9 +123,26 @@ QuietScrollBars::~QuietScrollBars()
     }
     // A "ScrollBar" window has no style bits to take off; it draws itself
     // when enabled or disabled, and is drawn again by the skin at once.
-    const bool bars = (GetWindowLongPtrW(m_hwnd, GWL_STYLE) & kBarBits) || (m_msg == WM_ENABLE && isScrollBarWindow(m_hwnd));
+    const bool bars = scrollStyleOf(m_hwnd) || (m_msg == WM_ENABLE && isScrollBarWindow(m_hwnd));
+    // After a notification the thumb is drawn anew also while the system
+    // tracks it, at the position it tracks.
     if (bars && isAttached(m_hwnd))
-        refreshScrollBars(m_hwnd, false);
+        refreshScrollBars(m_hwnd, m_msg == WM_VSCROLL || m_msg == WM_HSCROLL);
+}
+
+LRESULT forwardQuietly(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    if (!(style & kBarBits) || getProp(hwnd, prop::kScrollBits) != 0)
+        return forward(savedProc, hwnd, msg, wParam, lParam);
+    setProp(hwnd, prop::kScrollBits, style & kBarBits);
+    setStyleQuietly(hwnd, style & ~kBarBits);
+    const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
+    if (IsWindow(hwnd)) {
+        const LONG_PTR bits = reinterpret_cast<LONG_PTR>(RemovePropW(hwnd, prop::kScrollBits));
+        setStyleQuietly(hwnd, GetWindowLongPtrW(hwnd, GWL_STYLE) | bits);
+    }
+    return result;
 }
 
 LRESULT onNcCalcSize(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept

@@ -26,6 +26,10 @@ private:
     DWORD m_before[2]{};   // each bar's scroll information as a checksum
 };
 
+// Forwards a message with the bits off the whole time, for the system's own
+// tracking loop: it still finds and tracks the bar, but draws nothing.
+LRESULT forwardQuietly(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
+
 // WM_NCCALCSIZE: the client area is worked out with the bits the window
 // really has, also while they are off.
 LRESULT onNcCalcSize(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;

@@ -4,6 +4,7 @@
 #include "skin/core/kinds.h"
 #include "skin/core/properties.h"
 #include "skin/input/mouse.h"
+#include "skin/input/scroll_quiet.h"
 #include "skin/paint/scroll_bar.h"
 
 #include <string>
@@ -201,9 +202,17 @@ LRESULT onNcLButtonDown(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, L
     if (bar < 0 || !hasSkinnedBar(hwnd, bar))
         return forward(savedProc, hwnd, msg, wParam, lParam);
     if (leavesThumbToSystem(hwnd, bar, packedPoint(lParam))) {
-        const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
-        if (isAttached(hwnd))
+        // The system tracks with the bits off: its loop sends the same
+        // notifications and answers SIF_TRACKPOS, and the skin draws the
+        // thumb at the tracked position after each of them.
+        showPart(hwnd, prop::kScrollDown, scrollPartCode(bar, ScrollPart::thumb));
+        setThumbTrackedBySystem(hwnd, bar);
+        const LRESULT result = forwardQuietly(savedProc, hwnd, msg, wParam, lParam);
+        setThumbTrackedBySystem(nullptr, 0);
+        if (isAttached(hwnd)) {
+            removeProp(hwnd, prop::kScrollDown);
             refreshScrollBars(hwnd, true);
+        }
         return result;
     }
     trackScrollBar(hwnd, bar, packedPoint(lParam));

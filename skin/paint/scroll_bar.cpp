@@ -40,6 +40,7 @@ struct DraggedThumb {
     HWND hwnd = nullptr;
     int bar = 0;
     int start = -1;
+    bool system = false; // the system's tracking moves it, to its track position
 };
 thread_local DraggedThumb g_dragged;
 
@@ -201,6 +202,8 @@ bool scrollBarGeometry(HWND hwnd, int bar, ScrollBarGeometry& g) noexcept
     SCROLLINFO info{sizeof(info), SIF_ALL};
     if (!GetScrollInfo(hwnd, bar, &info))
         info = SCROLLINFO{sizeof(info), SIF_ALL};
+    if (g_dragged.system && g_dragged.hwnd == hwnd && g_dragged.bar == bar)
+        info.nPos = info.nTrackPos;
     const ScrollBarLook look = scrollBarLook(hwnd, bar);
     layoutScrollBar(g, info, look.startEnabled || look.endEnabled);
     if (g_dragged.hwnd == hwnd && g_dragged.bar == bar && g_dragged.start >= 0 && g.thumbLength)
@@ -211,6 +214,11 @@ bool scrollBarGeometry(HWND hwnd, int bar, ScrollBarGeometry& g) noexcept
 void setDraggedThumb(HWND hwnd, int bar, int thumbStart) noexcept
 {
     g_dragged = thumbStart < 0 ? DraggedThumb{} : DraggedThumb{hwnd, bar, thumbStart};
+}
+
+void setThumbTrackedBySystem(HWND hwnd, int bar) noexcept
+{
+    g_dragged = hwnd ? DraggedThumb{hwnd, bar, -1, true} : DraggedThumb{};
 }
 
 ScrollPart scrollPartAt(const ScrollBarGeometry& g, POINT point) noexcept
@@ -340,14 +348,21 @@ DWORD scrollInfoChecksum(HWND hwnd, int bar) noexcept
 
 void refreshScrollBars(HWND hwnd, bool force) noexcept
 {
+    if (g_dragged.system && g_dragged.hwnd == hwnd) {
+        if (force)
+            paintScrollBars(hwnd);
+        return;
+    }
     if (getProp(hwnd, prop::kScrollBits) != 0)
         return;
     const bool control = isScrollBarWindow(hwnd);
     const LONG_PTR bits = control ? 0 : scrollStyleOf(hwnd);
     LONG_PTR sum = bits + (IsWindowEnabled(hwnd) ? 1 : 2);
     for (int bar : {SB_HORZ, SB_VERT, SB_CTL})
-        if (control ? bar == SB_CTL : (bits & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL)) != 0)
-            sum = sum * 31 + scrollInfoChecksum(hwnd, bar);
+        if (control ? bar == SB_CTL : (bits & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL)) != 0) {
+            const ScrollBarLook look = scrollBarLook(hwnd, bar);
+            sum = (sum * 31 + scrollInfoChecksum(hwnd, bar)) * 4 + look.startEnabled * 2 + look.endEnabled;
+        }
     if (!force && sum == getProp(hwnd, prop::kScrollSign))
         return;
     setProp(hwnd, prop::kScrollSign, sum);

@@ -58,6 +58,9 @@ int scrollValueAt(const ScrollBarGeometry& geometry, const SCROLLINFO& info, int
 // While the thumb is dragged it is drawn where the pointer holds it, not at
 // the scroll position; a negative start ends that.
 void setDraggedThumb(HWND hwnd, int bar, int thumbStart) noexcept;
+// While the system's own tracking drags the thumb, the thumb is drawn at the
+// position the system tracks (SIF_TRACKPOS); 0 ends that.
+void setThumbTrackedBySystem(HWND hwnd, int bar) noexcept;
 // The look of the bar as the system's flags and the window's state say.
 ScrollBarLook scrollBarLook(HWND hwnd, int bar) noexcept;
 
@@ -67,8 +70,9 @@ void drawScrollBar(HDC dc, const ScrollBarGeometry& geometry, const ScrollBarLoo
 // whole-window context (client context for a "ScrollBar" window); dc 0 gets one.
 void paintScrollBars(HWND hwnd, HDC dc = nullptr) noexcept;
 // Draws the window's bars when `force`, or when their scroll information
-// changed since they were last drawn (the system may have drawn its own
-// meanwhile); never while the style bits are off.
+// or disabled arrows changed since they were last drawn (the system may have
+// drawn its own meanwhile); never while the style bits are off, except when
+// forced while the system tracks the thumb.
 void refreshScrollBars(HWND hwnd, bool force) noexcept;
 // A checksum of the bar's scroll information; 0 when it has none.
 DWORD scrollInfoChecksum(HWND hwnd, int bar) noexcept;

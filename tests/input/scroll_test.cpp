@@ -1,8 +1,9 @@
 // Scroll bars under the real pointer. A list box and an edit box, each with an
 // unskinned twin, get the same clicks on an arrow and the track, a thumb drag
-// and the wheel: the notifications reaching each control and its final
-// position must be the same. Before each notification reaches a control its
-// bar is filled with magenta: in the twin the system has drawn over it when the
+// and the wheel, then the same messages that change its content: the
+// notifications reaching each control and its final position must be the
+// same. Before each notification or change reaches a control its bar is
+// filled with magenta: in the twin the system has drawn over it when the
 // control returns (it draws bars outside WM_NCPAINT, its tracking included);
 // in the skinned control nothing has, so no system bar ever shows there.
 #include "core/core_fixture.h"
@@ -12,9 +13,11 @@
 #include "support/pixels.h"
 #include "support/windows.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <map>
+#include <utility>
 #include <vector>
 
 using namespace qmtest;
@@ -22,22 +25,23 @@ using namespace qmtest;
 namespace {
 
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
+constexpr COLORREF kSkinTrack = RGB(235, 243, 250);
 
 // Sits under the skin, just above the control's own procedure.
 struct Recorder {
     WNDPROC own = nullptr;
     std::vector<std::pair<int, int>> notes; // code, position; repeated thumb tracks once
-    int drawnBySystem = 0;                  // notifications after which the bar was no longer all magenta
+    int drawnBySystem = 0;                  // notifications and changes after which the bar was no longer all magenta
     int ncPaints = 0;
 };
 std::map<HWND, Recorder> g_recorders;
+bool g_changing = false; // every message the test sends is checked, not only notifications
 
 // Where the bar lies, worked out from the client area: the skin keeps the system from knowing for a moment.
 RECT barInWindow(HWND hwnd)
 {
     RECT window{}, client{};
-    GetWindowRect(hwnd, &window);
-    GetClientRect(hwnd, &client);
+    GetWindowRect(hwnd, &window), GetClientRect(hwnd, &client);
     MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
     OffsetRect(&client, -window.left, -window.top);
     return RECT{client.right, client.top, client.right + GetSystemMetrics(SM_CXVSCROLL), client.bottom};
@@ -47,21 +51,30 @@ LRESULT CALLBACK record(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     Recorder& r = g_recorders[hwnd];
     r.ncPaints += msg == WM_NCPAINT;
-    if (msg != WM_VSCROLL && msg != WM_MOUSEWHEEL)
+    const bool notification = msg == WM_VSCROLL || msg == WM_MOUSEWHEEL;
+    if (!notification && !g_changing)
         return CallWindowProcW(r.own, hwnd, msg, wParam, lParam);
     const RECT bar = barInWindow(hwnd);
     HDC dc = GetWindowDC(hwnd);
+    // Mid-drag the bar shows what was drawn since the last notification: the skin's track or the system's tracking.
+    const int w = bar.right - bar.left, h = bar.bottom - bar.top;
+    if (msg == WM_VSCROLL && (LOWORD(wParam) == SB_THUMBTRACK || LOWORD(wParam) == SB_THUMBPOSITION))
+        r.drawnBySystem += captureDc(dc, bar.left, bar.top, w, h).countNot(kSkinTrack) == w * h;
     const skin::UniqueBrush magenta(CreateSolidBrush(kMagenta));
     FillRect(dc, &bar, magenta.get());
+    const bool changing = std::exchange(g_changing, false);
+    const int ncPaints = r.ncPaints;
     const LRESULT result = CallWindowProcW(r.own, hwnd, msg, wParam, lParam);
+    g_changing = changing;
     GdiFlush();
-    r.drawnBySystem += captureDc(dc, bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top).countNot(kMagenta) > 0;
+    // A frame repainted meanwhile had the skin draw its bar in WM_NCPAINT.
+    r.drawnBySystem += r.ncPaints == ncPaints && captureDc(dc, bar.left, bar.top, w, h).countNot(kMagenta) > 0;
     ReleaseDC(hwnd, dc);
+    if (!notification)
+        return result;
     const std::pair<int, int> note{msg == WM_MOUSEWHEEL ? -1 : LOWORD(wParam), HIWORD(wParam)};
-    if (r.notes.empty() || note.first != SB_THUMBTRACK || r.notes.back().first != SB_THUMBTRACK)
-        r.notes.push_back(note);
-    else
-        r.notes.back() = note;
+    const bool again = !r.notes.empty() && note.first == SB_THUMBTRACK && r.notes.back().first == SB_THUMBTRACK;
+    again ? void(r.notes.back() = note) : r.notes.push_back(note);
     return result;
 }
 
@@ -82,27 +95,39 @@ void pointer(std::initializer_list<std::pair<POINT, DWORD>> steps)
         Sleep(20), pumpMessages();
 }
 
-struct Twins {
-    const wchar_t* cls;
-    DWORD style;
+// A message to a control; 0 fills it with 60 lines (a list view with 60 rows).
+using Send = std::tuple<UINT, WPARAM, LPARAM>;
+
+void send(HWND hwnd, const Send& s)
+{
+    if (auto [msg, wParam, lParam] = s; msg)
+        return void(SendMessageW(hwnd, msg, wParam, lParam));
+    std::wstring lines;
+    for (int n = 1; n <= 60; ++n)
+        lines += L"line " + std::to_wstring(n) + L"\r\n", SendMessageW(hwnd, LB_ADDSTRING, 0, LPARAM(L"item"));
+    SetWindowTextW(hwnd, lines.c_str()), SendMessageW(hwnd, LVM_SETITEMCOUNT, 60, 0);
+}
+
+// The list view asks the system for a dragged thumb's position, so the system tracks its thumb.
+// Each kind's changes of content and view end with the bar shown.
+const struct { const wchar_t* cls; DWORD style; std::vector<Send> changes; } kTwins[] = {
+    {L"ListBox", LBS_NOINTEGRALHEIGHT, {{LB_INSERTSTRING, 3, LPARAM(L"x")}, {LB_DELETESTRING, 0, 0}, {LB_SETTOPINDEX, 7, 0},
+                                        {LB_SETCURSEL, 58, 0}, {LB_RESETCONTENT, 0, 0}, {}, {LB_SETCURSEL, 30, 0}}},
+    {L"Edit", ES_MULTILINE, {{EM_REPLACESEL, 0, LPARAM(L"1\r\n2\r\n")}, {EM_LINESCROLL, 0, 9}, {EM_SCROLL, SB_PAGEDOWN, 0},
+                             {WM_SETTEXT, 0, LPARAM(L"")}, {}, {EM_LINESCROLL, 0, 20}}},
+    {WC_LISTVIEWW, LVS_REPORT | LVS_OWNERDATA, {}},
 };
 
 TEST(ScrollBars, RealPointerOnSkinnedControlsEndsAsOnTheirTwinsAndNoSystemBarShows)
 {
-    for (const Twins& kind : {Twins{L"ListBox", LBS_NOINTEGRALHEIGHT}, Twins{L"Edit", ES_MULTILINE}}) {
+    InitCommonControls();
+    for (const auto& kind : kTwins) {
         SCOPED_TRACE(testing::Message() << "class " << kind.cls);
         UniqueWindow host = makeTopLevel(L"ScrollTestHost", 420, 200, L"scroll test");
         HWND pair[2]{};
-        std::wstring text;
-        for (int i = 1; i <= 60; ++i)
-            text += L"line " + std::to_wstring(i) + L"\r\n";
         for (int i = 0; i < 2; ++i) {
             pair[i] = makeChild(host.get(), kind.cls, L"", kind.style | WS_VSCROLL, 10 + 200 * i, 10, 180, 150, WS_EX_CLIENTEDGE);
-            if (kind.cls[0] == L'L')
-                for (int n = 1; n <= 60; ++n)
-                    SendMessageW(pair[i], LB_ADDSTRING, 0, reinterpret_cast<LPARAM>((L"item " + std::to_wstring(n)).c_str()));
-            else
-                SetWindowTextW(pair[i], text.c_str());
+            send(pair[i], {});
             g_recorders[pair[i]] = {reinterpret_cast<WNDPROC>(SetWindowLongPtrW(pair[i], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&record)))};
         }
         const LONG_PTR style = GetWindowLongPtrW(pair[0], GWL_STYLE);
@@ -123,28 +148,27 @@ TEST(ScrollBars, RealPointerOnSkinnedControlsEndsAsOnTheirTwinsAndNoSystemBarSho
             pointer({{{x, middle + 30}, MOUSEEVENTF_LEFTDOWN}, {{x, middle + 30}, MOUSEEVENTF_LEFTUP}});
             std::tie(x, top, bottom, middle) = thumb();
             pointer({{{x, middle}, MOUSEEVENTF_LEFTDOWN}, {{x, middle + 7}, 0}, {{x, middle + 23}, 0}, {{x, middle + 23}, MOUSEEVENTF_LEFTUP}});
-            g_recorders[hwnd].ncPaints = 0;
             std::tie(x, top, bottom, middle) = thumb();
             pointer({{{x, middle}, MOUSEEVENTF_LEFTDOWN}, {{x, bottom + 10}, 0}, {{x, bottom + 10}, MOUSEEVENTF_LEFTUP}});
-            EXPECT_TRUE(hwnd == pair[0] || g_recorders[hwnd].ncPaints == 0) << "the system's tracking drew without WM_NCPAINT";
             pointer({{{x - 60, top + 40}, MOUSEEVENTF_WHEEL}});
+            g_changing = true;
+            for (const Send& change : kind.changes)
+                send(hwnd, change);
+            g_changing = false;
         }
-        const Recorder& skinned = g_recorders[pair[0]];
-        const Recorder& plain = g_recorders[pair[1]];
+        const Recorder &skinned = g_recorders[pair[0]], &plain = g_recorders[pair[1]];
         EXPECT_EQ(skinned.notes, plain.notes);
         EXPECT_GE(skinned.notes.size(), 9u);
-        EXPECT_EQ(GetScrollPos(pair[0], SB_VERT), GetScrollPos(pair[1], SB_VERT));
+        const auto info = [](HWND h) { SCROLLINFO i{sizeof(i), SIF_ALL}; GetScrollInfo(h, SB_VERT, &i); return std::tuple(i.nMin, i.nMax, i.nPage, i.nPos); };
+        EXPECT_EQ(info(pair[0]), info(pair[1]));
         EXPECT_GT(GetScrollPos(pair[0], SB_VERT), 0);
         EXPECT_EQ(skinned.drawnBySystem, 0) << "a system-drawn bar showed through";
-        EXPECT_GE(plain.drawnBySystem, 3) << "the system no longer draws its bars outside WM_NCPAINT";
+        EXPECT_GE(plain.drawnBySystem, 3) << "the system no longer draws its bars outside WM_NCPAINT, its tracking included";
 
-        // Given back whole: style and scroll information as the control left them, nothing of the skin left.
-        SCROLLINFO before{sizeof(before), SIF_ALL}, after{sizeof(after), SIF_ALL};
-        GetScrollInfo(pair[0], SB_VERT, &before);
+        // Given back whole: style and scroll information as the twin's, nothing of the skin left.
         ASSERT_EQ(skin::stopSkinEngine(pair[0]), 1);
-        GetScrollInfo(pair[0], SB_VERT, &after);
         EXPECT_EQ(GetWindowLongPtrW(pair[0], GWL_STYLE), style);
-        EXPECT_EQ(std::tuple(before.nMin, before.nMax, before.nPage, before.nPos), std::tuple(after.nMin, after.nMax, after.nPage, after.nPos));
+        EXPECT_EQ(info(pair[0]), info(pair[1]));
         EXPECT_TRUE(skinProperties(pair[0]).empty());
         g_recorders.clear();
     }

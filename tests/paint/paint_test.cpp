@@ -284,12 +284,10 @@ TEST_F(Painters, ScaledImagesAndGlyphsMatchTheirGolden)
 TEST_F(Painters, ScrollBarsInEveryStateAtTwoDpis)
 {
     using P = skin::ScrollPart;
-    const struct { P hot, pressed; bool start, end; UINT page; } rows[] = {
-        {P::none, P::none, true, true, 10}, {P::lineUp, P::none, true, true, 10}, {P::thumb, P::none, true, true, 10},
-        {P::lineDown, P::none, true, true, 10}, {P::none, P::lineUp, true, true, 10}, {P::none, P::pageUp, true, true, 10},
-        {P::thumb, P::thumb, true, true, 10}, {P::none, P::pageDown, true, true, 10}, {P::none, P::lineDown, true, true, 10},
-        {P::lineUp, P::none, false, true, 10}, {P::none, P::none, true, false, 10}, {P::thumb, P::none, false, false, 10},
-        {P::none, P::none, true, true, 0}};
+    const struct { P hot, pressed; bool start = true, end = true; UINT page = 10; } rows[] = {
+        {P::none, P::none}, {P::lineUp, P::none}, {P::thumb, P::none}, {P::lineDown, P::none}, {P::none, P::lineUp},
+        {P::none, P::pageUp}, {P::thumb, P::thumb}, {P::none, P::pageDown}, {P::none, P::lineDown}, {P::lineUp, P::none, false},
+        {P::none, P::none, true, false}, {P::thumb, P::none, false, false}, {P::none, P::none, true, true, 0}};
     for (int dpi : {96, 144})
         for (bool vertical : {true, false}) {
             const int thick = skin::systemMetricAt(vertical ? SM_CXVSCROLL : SM_CYHSCROLL, dpi), length = MulDiv(120, dpi, 96);
