@@ -97,7 +97,7 @@ void hideBarsThatStopScrolling(HWND hwnd, LONG_PTR bits, const DWORD (&before)[2
 QuietScrollBars::QuietScrollBars(HWND hwnd, UINT msg) noexcept : m_hwnd(hwnd), m_msg(msg)
 {
     const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
-    if (!(style & kBarBits) || getProp(hwnd, prop::kScrollBits) != 0)
+    if (!(style & kBarBits) || quietScrollBits(hwnd) != 0)
         return;
     if (!scrolls(msg) && !mayScroll(hwnd, msg))
         return;
@@ -106,18 +106,19 @@ QuietScrollBars::QuietScrollBars(HWND hwnd, UINT msg) noexcept : m_hwnd(hwnd), m
     m_bits = style & kBarBits;
     for (int bar : {SB_HORZ, SB_VERT})
         m_before[bar] = scrollInfoChecksum(hwnd, bar);
-    setProp(hwnd, prop::kScrollBits, m_bits);
+    setQuietScrollBits(hwnd, m_bits);
     setStyleQuietly(hwnd, style & ~kBarBits);
 }
 
 QuietScrollBars::~QuietScrollBars()
 {
     if (m_bits) {
+        const LONG_PTR off = takeQuietScrollBits(m_hwnd);
         if (!IsWindow(m_hwnd))
             return;
         // Bits the system set meanwhile are bars it showed.
         const LONG_PTR style = GetWindowLongPtrW(m_hwnd, GWL_STYLE);
-        const LONG_PTR bits = reinterpret_cast<LONG_PTR>(RemovePropW(m_hwnd, prop::kScrollBits)) | (style & kBarBits);
+        const LONG_PTR bits = off | (style & kBarBits);
         setStyleQuietly(m_hwnd, style | bits);
         hideBarsThatStopScrolling(m_hwnd, bits, m_before);
     }
@@ -133,21 +134,20 @@ QuietScrollBars::~QuietScrollBars()
 LRESULT forwardQuietly(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
     const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
-    if (!(style & kBarBits) || getProp(hwnd, prop::kScrollBits) != 0)
+    if (!(style & kBarBits) || quietScrollBits(hwnd) != 0)
         return forward(savedProc, hwnd, msg, wParam, lParam);
-    setProp(hwnd, prop::kScrollBits, style & kBarBits);
+    setQuietScrollBits(hwnd, style & kBarBits);
     setStyleQuietly(hwnd, style & ~kBarBits);
     const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
-    if (IsWindow(hwnd)) {
-        const LONG_PTR bits = reinterpret_cast<LONG_PTR>(RemovePropW(hwnd, prop::kScrollBits));
+    const LONG_PTR bits = takeQuietScrollBits(hwnd);
+    if (IsWindow(hwnd))
         setStyleQuietly(hwnd, GetWindowLongPtrW(hwnd, GWL_STYLE) | bits);
-    }
     return result;
 }
 
 LRESULT onNcCalcSize(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
-    const LONG_PTR off = getProp(hwnd, prop::kScrollBits);
+    const LONG_PTR off = quietScrollBits(hwnd);
     if (!off)
         return forward(savedProc, hwnd, msg, wParam, lParam);
     const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);

@@ -43,6 +43,8 @@ struct DraggedThumb {
     bool system = false; // the system's tracking moves it, to its track position
 };
 thread_local DraggedThumb g_dragged;
+// How many of this thread's windows have their bar bits off at the moment.
+thread_local int t_quietWindows = 0;
 
 enum class Direction { up, down, left, right };
 
@@ -142,9 +144,30 @@ RECT frameBarRect(HWND hwnd, int bar, int dpi) noexcept
 
 } // namespace
 
+LONG_PTR quietScrollBits(HWND hwnd) noexcept
+{
+    return t_quietWindows > 0 ? getProp(hwnd, prop::kScrollBits) : 0;
+}
+
+void setQuietScrollBits(HWND hwnd, LONG_PTR bits) noexcept
+{
+    if (quietScrollBits(hwnd) == 0)
+        ++t_quietWindows;
+    setProp(hwnd, prop::kScrollBits, bits);
+}
+
+// Counted down also for a window destroyed meanwhile, whose property went
+// with it.
+LONG_PTR takeQuietScrollBits(HWND hwnd) noexcept
+{
+    if (t_quietWindows > 0)
+        --t_quietWindows;
+    return reinterpret_cast<LONG_PTR>(RemovePropW(hwnd, prop::kScrollBits));
+}
+
 LONG_PTR scrollStyleOf(HWND hwnd) noexcept
 {
-    return (GetWindowLongPtrW(hwnd, GWL_STYLE) | getProp(hwnd, prop::kScrollBits)) & kBarBits;
+    return (GetWindowLongPtrW(hwnd, GWL_STYLE) | quietScrollBits(hwnd)) & kBarBits;
 }
 
 bool isScrollBarWindow(HWND hwnd) noexcept
@@ -353,7 +376,7 @@ void refreshScrollBars(HWND hwnd, bool force) noexcept
             paintScrollBars(hwnd);
         return;
     }
-    if (getProp(hwnd, prop::kScrollBits) != 0)
+    if (quietScrollBits(hwnd) != 0)
         return;
     const bool control = isScrollBarWindow(hwnd);
     const LONG_PTR bits = control ? 0 : scrollStyleOf(hwnd);

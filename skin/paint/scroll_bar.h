@@ -40,6 +40,12 @@ struct ScrollBarLook {
 // WS_VSCROLL and WS_HSCROLL as the window has them, also while they are
 // taken off for a moment (see quietScrollBits).
 LONG_PTR scrollStyleOf(HWND hwnd) noexcept;
+// The bits taken off the window for the message being handled, if any. The
+// thread counts the windows that have bits off, so while it has none no
+// window pays a property read for the question.
+LONG_PTR quietScrollBits(HWND hwnd) noexcept;
+void setQuietScrollBits(HWND hwnd, LONG_PTR bits) noexcept;
+LONG_PTR takeQuietScrollBits(HWND hwnd) noexcept;
 // True when `bar` (SB_HORZ, SB_VERT or SB_CTL) of the window is one the skin
 // draws: a frame bar shown with room for it, or a "ScrollBar" window.
 bool hasSkinnedBar(HWND hwnd, int bar) noexcept;
