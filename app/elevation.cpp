@@ -1,29 +1,13 @@
 #include "app/elevation.h"
 
 #include "win32/handles.h"
+#include "win32/module_path.h"
 
 #include <shellapi.h>
 
 namespace quillmend {
 
-namespace {
-
-std::wstring ownPath()
-{
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
-} // namespace
-
-SystemElevation::SystemElevation() : m_program(ownPath())
+SystemElevation::SystemElevation() : m_program(win32::programPath())
 {
 }
 

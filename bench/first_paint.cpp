@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "bench/no_launcher.h"
+#include "win32/module_path.h"
 
 #include <windows.h>
 
@@ -26,19 +27,6 @@ struct ChildTimes {
     bool ok = false;
 };
 
-std::wstring ownPath()
-{
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n < path.size()) {
-            path.resize(n);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
 ChildTimes runChild(const std::wstring& variant)
 {
     SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
@@ -55,7 +43,7 @@ ChildTimes runChild(const std::wstring& variant)
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     PROCESS_INFORMATION process{};
 
-    const std::wstring path = ownPath();
+    const std::wstring path = win32::programPath();
     const long long start = ticks();
     std::wstring commandLine = L"\"" + path + L"\" " + std::wstring(kFirstPaintSwitch) + L" " + variant + L" "
         + std::to_wstring(start);
