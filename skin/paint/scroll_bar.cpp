@@ -473,8 +473,10 @@ void refreshScrollBars(HWND hwnd, bool force, HDC dc) noexcept
     const bool control = isScrollBarWindow(hwnd);
     const LONG_PTR bits = control ? 0 : scrollStyleOf(hwnd);
     LONG_PTR sum = bits + (IsWindowEnabled(hwnd) ? 1 : 2);
+    // A frame bar is never asked about as a control: the question is a
+    // message to the window, which would land here again.
     for (int bar : {SB_HORZ, SB_VERT, SB_CTL})
-        if (control ? bar == SB_CTL : (bits & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL)) != 0) {
+        if (control ? bar == SB_CTL : bar != SB_CTL && (bits & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL)) != 0) {
             ScrollBarLook look;
             readArrowStates(hwnd, bar, look);
             sum = (sum * 31 + scrollInfoChecksum(hwnd, bar)) * 4 + look.startEnabled * 2 + look.endEnabled;
