@@ -196,7 +196,6 @@ TEST(ScrollBars, SizeGripOnlyWhereAWindowCanBeSizedAndHitTestedAsUnskinned)
         paintNow(host.get());
         EXPECT_EQ(hit(), unskinned) << &row - rows;
         EXPECT_EQ(t * t - captureDc(skin::WindowDc(list).get(), x, y, t, t).countNot(RGB(0x4E, 0xA0, 0xD1)), row.gripPixels) << &row - rows;
-        skin::stopSkinEngine(list);
     }
 }
 
