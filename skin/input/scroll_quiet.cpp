@@ -143,6 +143,13 @@ void hideBarsThatStopScrolling(HWND hwnd, LONG_PTR bits, const DWORD (&before)[2
 QuietScrollBars::QuietScrollBars(HWND hwnd, UINT msg, WPARAM wParam) noexcept : m_hwnd(hwnd), m_msg(msg)
 {
     const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    // A "ScrollBar" window has no bar bits. It draws itself when its arrows
+    // are enabled or disabled, and while it is not visible that goes nowhere.
+    if ((msg == WM_ENABLE || msg == SBM_ENABLE_ARROWS) && (style & WS_VISIBLE) && isScrollBarWindow(hwnd)) {
+        m_hidden = true;
+        setStyleQuietly(hwnd, style & ~WS_VISIBLE);
+        return;
+    }
     if (!(style & kBarBits) || quietScrollBits(hwnd) != 0)
         return;
     if (!scrolls(msg) && !mayScroll(hwnd, msg, wParam))
@@ -168,13 +175,12 @@ QuietScrollBars::~QuietScrollBars()
         setStyleQuietly(m_hwnd, style | bits);
         hideBarsThatStopScrolling(m_hwnd, bits, m_before);
     }
-    // A "ScrollBar" window has no style bits to take off; it draws itself
-    // when enabled or disabled, and is drawn again by the skin at once.
-    const bool bars = scrollStyleOf(m_hwnd) || (m_msg == WM_ENABLE && isScrollBarWindow(m_hwnd));
+    if (m_hidden && IsWindow(m_hwnd))
+        setStyleQuietly(m_hwnd, GetWindowLongPtrW(m_hwnd, GWL_STYLE) | WS_VISIBLE);
     // After a notification the thumb is drawn anew also while the system
     // tracks it, at the position it tracks.
-    if (bars && isAttached(m_hwnd))
-        refreshScrollBars(m_hwnd, m_msg == WM_VSCROLL || m_msg == WM_HSCROLL);
+    if ((m_hidden || scrollStyleOf(m_hwnd)) && isAttached(m_hwnd))
+        refreshScrollBars(m_hwnd, m_hidden || m_msg == WM_VSCROLL || m_msg == WM_HSCROLL);
 }
 
 LRESULT forwardQuietly(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept

@@ -5,7 +5,8 @@
 // from inside the control's own handling of a scroll, a key or the wheel).
 // It draws only bars whose style bit is set, so while a message that scrolls
 // is handled the two bits are taken off without the window being told, and
-// put back afterwards; then the skin draws the bars as they now are.
+// put back afterwards; then the skin draws the bars as they now are. A
+// "ScrollBar" window is kept from drawing itself by being invisible meanwhile.
 #pragma once
 
 #include <windows.h>
@@ -24,6 +25,7 @@ private:
     UINT m_msg;
     LONG_PTR m_bits = 0;   // the bits taken off, 0 when nothing was
     DWORD m_before[2]{};   // each bar's scroll information as a checksum
+    bool m_hidden = false; // a "ScrollBar" window made invisible for the message
 };
 
 // Forwards a message with the bits off the whole time, for the system's own

@@ -52,6 +52,26 @@ int alongBar(const ScrollBarGeometry& g, POINT p) noexcept
     return g.vertical ? p.y - g.rect.top : p.x - g.rect.left;
 }
 
+// The thumb this thread drags through its own tracking, and the position it
+// stands for, which the skin answers when a "ScrollBar" window is asked for
+// its track position.
+struct TrackedThumb {
+    HWND hwnd = nullptr;
+    int value = 0;
+};
+thread_local TrackedThumb t_tracked;
+
+// The system keeps a dragged thumb where the pointer holds it only while the
+// pointer stays near the bar: within eight bar widths across it and two
+// beyond its ends. Farther away the thumb goes back to where it started.
+bool nearBar(const ScrollBarGeometry& g, POINT p) noexcept
+{
+    RECT zone = g.rect;
+    const int width = g.vertical ? zone.right - zone.left : zone.bottom - zone.top;
+    InflateRect(&zone, width * (g.vertical ? 8 : 2), width * (g.vertical ? 2 : 8));
+    return PtInRect(&zone, p) != FALSE;
+}
+
 void showPart(HWND hwnd, const wchar_t* name, int code) noexcept
 {
     if (getProp(hwnd, name) == code)
@@ -92,6 +112,8 @@ void trackScrollBar(HWND hwnd, int bar, POINT screen) noexcept
     UINT_PTR timer = 0;
     if (thumb) {
         setDraggedThumb(hwnd, bar, g.thumbStart);
+        t_tracked = TrackedThumb{hwnd, value};
+        notify(hwnd, bar, g.vertical, SB_THUMBTRACK, value);
     } else {
         notify(hwnd, bar, g.vertical, codeOf(part), 0);
         timer = SetTimer(nullptr, 0, kScrollFirstDelay, nullptr);
@@ -114,12 +136,14 @@ void trackScrollBar(HWND hwnd, int bar, POINT screen) noexcept
                 showPart(hwnd, prop::kScrollDown, scrollPartAt(now, p) == part ? code : 0);
                 continue;
             }
-            setDraggedThumb(hwnd, bar, alongBar(now, p) - grab);
+            const bool held = nearBar(now, p);
+            setDraggedThumb(hwnd, bar, held ? alongBar(now, p) - grab : g.thumbStart);
             scrollBarGeometry(hwnd, bar, now);
             paintScrollBars(hwnd);
-            const int at = scrollValueAt(now, info, now.thumbStart);
+            const int at = held ? scrollValueAt(now, info, now.thumbStart) : info.nPos;
             if (at != value) {
                 value = at;
+                t_tracked.value = value;
                 notify(hwnd, bar, g.vertical, SB_THUMBTRACK, value);
             }
             continue;
@@ -144,6 +168,7 @@ void trackScrollBar(HWND hwnd, int bar, POINT screen) noexcept
     if (IsWindow(hwnd) && thumb)
         notify(hwnd, bar, g.vertical, SB_THUMBPOSITION, value);
     setDraggedThumb(nullptr, 0, -1);
+    t_tracked = TrackedThumb{};
     if (!IsWindow(hwnd))
         return;
     notify(hwnd, bar, g.vertical, SB_ENDSCROLL, 0);
@@ -152,14 +177,16 @@ void trackScrollBar(HWND hwnd, int bar, POINT screen) noexcept
 }
 
 // The system's list, edit and tree controls take a dragged thumb's position
-// from the notification. Other windows may ask the system for it
+// from the notification, and a "ScrollBar" window is asked for it by message,
+// which the skin answers. Other windows may ask the system for a frame bar's
 // (GetScrollInfo with SIF_TRACKPOS, as the list view does), which only the
 // system's own tracking answers: there the thumb is left to the system, and
 // the skin draws the bar again once the drag is over.
 bool followsNotifiedThumb(HWND hwnd) noexcept
 {
     const std::wstring name = lowerClassName(hwnd);
-    return name == L"listbox" || name == L"combolbox" || name == L"edit" || name == L"systreeview32";
+    return name == L"listbox" || name == L"combolbox" || name == L"edit" || name == L"systreeview32"
+        || isScrollBar(name);
 }
 
 bool leavesThumbToSystem(HWND hwnd, int bar, POINT screen) noexcept
@@ -253,12 +280,6 @@ LRESULT onScrollBarWindowMouse(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wP
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         // A tab stop takes the focus on a press, as the system's bar does.
-        if (leavesThumbToSystem(hwnd, SB_CTL, screen)) {
-            const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
-            if (isAttached(hwnd))
-                refreshScrollBars(hwnd, true);
-            return result;
-        }
         if (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_TABSTOP)
             SetFocus(hwnd);
         trackScrollBar(hwnd, SB_CTL, screen);
@@ -277,11 +298,20 @@ LRESULT onScrollBarWindowChange(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM w
     case SBM_SETSCROLLINFO: redraw = wParam != 0, wParam = FALSE; break;
     case SBM_SETPOS: redraw = lParam != 0, lParam = FALSE; break;
     case SBM_SETRANGEREDRAW: msg = SBM_SETRANGE; break;
-    default: break; // SBM_ENABLE_ARROWS always redraws
+    default: redraw = false; break; // SBM_ENABLE_ARROWS: drawn once visible again (QuietScrollBars)
     }
     const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
     if (redraw && isAttached(hwnd))
         paintScrollBars(hwnd);
+    return result;
+}
+
+LRESULT onScrollBarWindowInfo(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
+    const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
+    auto* info = reinterpret_cast<SCROLLINFO*>(lParam);
+    if (result && info && (info->fMask & SIF_TRACKPOS) && hwnd == t_tracked.hwnd)
+        info->nTrackPos = t_tracked.value;
     return result;
 }
 

@@ -27,4 +27,8 @@ LRESULT onScrollBarWindowMouse(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wP
 // left out and the skin draws instead.
 LRESULT onScrollBarWindowChange(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
 
+// SBM_GETSCROLLINFO: while the skin drags a "ScrollBar" window's thumb, the
+// track position asked for is where the thumb is held.
+LRESULT onScrollBarWindowInfo(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
+
 } // namespace skin

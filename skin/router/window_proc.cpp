@@ -87,6 +87,7 @@ LRESULT route(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     case SBM_SETPOS:           return onScrollBarWindowChange(savedProc, hwnd, msg, wParam, lParam);
     case SBM_SETRANGEREDRAW:   return onScrollBarWindowChange(savedProc, hwnd, msg, wParam, lParam);
     case SBM_ENABLE_ARROWS:    return onScrollBarWindowChange(savedProc, hwnd, msg, wParam, lParam);
+    case SBM_GETSCROLLINFO:    return onScrollBarWindowInfo(savedProc, hwnd, msg, wParam, lParam);
     case WM_KEYDOWN:           return onKeyDown(savedProc, hwnd, msg, wParam, lParam);
     case WM_KEYUP:             return onKeyUp(savedProc, hwnd, msg, wParam, lParam);
     case WM_TIMER:             return onTimer(savedProc, hwnd, msg, wParam, lParam);

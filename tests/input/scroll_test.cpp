@@ -1,8 +1,9 @@
-// Scroll bars under the real pointer. A list box and an edit box, each with an
-// unskinned twin, get the same clicks on an arrow and the track, a thumb drag
-// and the wheel, then the same messages that change its content: the
-// notifications reaching each control and its final position must be the
-// same. Before each notification or change reaches a control its bar is
+// Scroll bars under the real pointer. A list box, an edit box, a list view and
+// a "ScrollBar" window, each with an unskinned twin, get the same clicks on an
+// arrow and the track, thumb drags and the wheel, then the same messages that
+// change its content: the notifications (for the "ScrollBar" window, as its
+// parent sees them, with the track position it reads) and the final position
+// must be the same. Before each notification or change reaches a control its bar is
 // filled with magenta: in the twin the system has drawn over it when the
 // control returns (it draws bars outside WM_NCPAINT, its tracking included);
 // in the skinned control nothing has, so no system bar ever shows there.
@@ -27,10 +28,10 @@ namespace {
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 constexpr COLORREF kSkinTrack = RGB(235, 243, 250);
 
-std::tuple<LONG_PTR, int, int, UINT, int> barState(HWND h)
+std::tuple<LONG_PTR, int, int, UINT, int> barState(HWND h, int bar)
 {
     SCROLLINFO i{sizeof(i), SIF_ALL};
-    return GetScrollInfo(h, SB_VERT, &i), std::tuple{GetWindowLongPtrW(h, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL), i.nMin, i.nMax, i.nPage, i.nPos};
+    return GetScrollInfo(h, bar, &i), std::tuple{GetWindowLongPtrW(h, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL), i.nMin, i.nMax, i.nPage, i.nPos};
 }
 
 // Sits under the skin, just above the control's own procedure.
@@ -38,21 +39,37 @@ struct Recorder {
     WNDPROC own = nullptr;
     std::vector<std::pair<int, int>> notes; // code, position; repeated thumb tracks once
     int drawnBySystem = 0;                  // notifications and changes after which the bar was no longer all magenta
-    std::vector<decltype(barState(nullptr))> states; // bars shown and the vertical one's scroll information after each change
+    std::vector<decltype(barState(nullptr, 0))> states; // frame bars shown and the bar's scroll information after each change
     int ncPaints = 0;
 };
 std::map<HWND, Recorder> g_recorders;
 bool g_changing = false; // every message the test sends is checked, not only notifications
 
-// Where the bar lies, worked out from the client area: the skin keeps the system from knowing for a moment. Empty: none.
-RECT barInWindow(HWND hwnd)
+void addNote(std::vector<std::pair<int, int>>& notes, std::pair<int, int> note)
 {
+    const bool again = !notes.empty() && note.first == SB_THUMBTRACK && notes.back().first == SB_THUMBTRACK;
+    again ? void(notes.back() = note) : notes.push_back(note);
+}
+
+bool isBarWindow(HWND hwnd)
+{
+    wchar_t name[16]{};
+    GetClassNameW(hwnd, name, 16);
+    return lstrcmpiW(name, L"ScrollBar") == 0;
+}
+
+// Where the bar lies, worked out from the client area: the skin keeps the system from knowing for a moment.
+// A "ScrollBar" window is looked at through its parent's frame context, which also covers it while the skin
+// keeps it invisible. Empty while a frame shows no bar.
+RECT barIn(HWND hwnd, HWND& frame)
+{
+    frame = isBarWindow(hwnd) ? GetParent(hwnd) : hwnd;
     RECT window{}, client{};
-    GetWindowRect(hwnd, &window), GetClientRect(hwnd, &client);
+    GetWindowRect(frame, &window), GetClientRect(hwnd, &client);
     MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
     OffsetRect(&client, -window.left, -window.top);
     const RECT bar{client.right, client.top, client.right + GetSystemMetrics(SM_CXVSCROLL), client.bottom};
-    return bar.right <= window.right - window.left ? bar : RECT{};
+    return frame != hwnd ? client : bar.right <= window.right - window.left ? bar : RECT{};
 }
 
 LRESULT CALLBACK record(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -60,10 +77,12 @@ LRESULT CALLBACK record(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     Recorder& r = g_recorders[hwnd];
     r.ncPaints += msg == WM_NCPAINT;
     const bool notification = msg == WM_VSCROLL || msg == WM_MOUSEWHEEL;
-    if (!notification && !g_changing)
+    // A "ScrollBar" window's parent moves it while the system or the skin tracks it.
+    if (!notification && !g_changing && msg != SBM_SETPOS)
         return CallWindowProcW(r.own, hwnd, msg, wParam, lParam);
-    const RECT bar = barInWindow(hwnd);
-    HDC dc = GetWindowDC(hwnd);
+    HWND frame = nullptr;
+    const RECT bar = barIn(hwnd, frame);
+    HDC dc = GetWindowDC(frame);
     // Mid-drag the bar shows what was drawn since the last notification: the skin's track or the system's tracking.
     const int w = bar.right - bar.left, h = bar.bottom - bar.top;
     if (msg == WM_VSCROLL && (LOWORD(wParam) == SB_THUMBTRACK || LOWORD(wParam) == SB_THUMBPOSITION))
@@ -77,13 +96,29 @@ LRESULT CALLBACK record(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     GdiFlush();
     // A frame repainted meanwhile had the skin draw its bar in WM_NCPAINT.
     r.drawnBySystem += r.ncPaints == ncPaints && w > 0 && captureDc(dc, bar.left, bar.top, w, h).countNot(kMagenta) > 0;
-    ReleaseDC(hwnd, dc);
+    ReleaseDC(frame, dc);
     if (!notification)
         return result;
-    const std::pair<int, int> note{msg == WM_MOUSEWHEEL ? -1 : LOWORD(wParam), HIWORD(wParam)};
-    const bool again = !r.notes.empty() && note.first == SB_THUMBTRACK && r.notes.back().first == SB_THUMBTRACK;
-    again ? void(r.notes.back() = note) : r.notes.push_back(note);
+    addNote(r.notes, {msg == WM_MOUSEWHEEL ? -1 : LOWORD(wParam), HIWORD(wParam)});
     return result;
+}
+
+// The host of a "ScrollBar" window as programs write it: it moves the bar as told, the thumb to the track
+// position it asks the bar for.
+WNDPROC g_hostOwn = nullptr;
+LRESULT CALLBACK hostRecord(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    const HWND bar = reinterpret_cast<HWND>(lParam);
+    if (msg != WM_VSCROLL || !bar)
+        return CallWindowProcW(g_hostOwn, hwnd, msg, wParam, lParam);
+    SCROLLINFO i{sizeof(i), SIF_ALL | SIF_TRACKPOS};
+    GetScrollInfo(bar, SB_CTL, &i);
+    const int code = LOWORD(wParam), pos = code == SB_THUMBTRACK ? i.nTrackPos : HIWORD(wParam);
+    const int moves[] = {-1, 1, -static_cast<int>(i.nPage), static_cast<int>(i.nPage), pos - i.nPos, pos - i.nPos};
+    if (code <= SB_THUMBTRACK)
+        SetScrollPos(bar, SB_CTL, i.nPos + moves[code], TRUE);
+    addNote(g_recorders[bar].notes, {code, pos});
+    return 0;
 }
 
 // Real pointer input: each step moves to a screen point, then presses, releases or turns the wheel there.
@@ -114,6 +149,9 @@ void send(HWND hwnd, const Send& s)
 {
     if (auto [msg, wParam, lParam] = s; msg)
         return void(SendMessageW(hwnd, msg, wParam, lParam));
+    SCROLLINFO range{sizeof(range), SIF_RANGE | SIF_PAGE, 0, 59, 10};
+    if (isBarWindow(hwnd))
+        SetScrollInfo(hwnd, SB_CTL, &range, FALSE);
     std::wstring lines;
     for (int n = 1; n <= 60; ++n)
         lines += L"line " + std::to_wstring(n) + L"\r\n", SendMessageW(hwnd, LB_ADDSTRING, 0, LPARAM(L"item")),
@@ -122,7 +160,8 @@ void send(HWND hwnd, const Send& s)
 }
 
 // The list view asks the system for a dragged thumb's position, so the system tracks its thumb.
-// Each kind's changes of content and view take the bar away, bring it back and end with it shown.
+// Each kind's changes of content and view take the bar away, bring it back and end with it shown; a "ScrollBar"
+// window draws itself when enabled or disabled.
 const struct { const wchar_t* cls; DWORD style; std::vector<Send> changes; } kTwins[] = {
     {L"ListBox", LBS_NOINTEGRALHEIGHT, {{LB_INSERTSTRING, 3, LPARAM(L"x")}, {LB_DELETESTRING, 0, 0}, {LB_SETTOPINDEX, 7, 0},
                                         {LB_SETCURSEL, 58, 0}, {LB_RESETCONTENT, 0, 0}, {}, {LB_SETCURSEL, 30, 0}}},
@@ -131,6 +170,8 @@ const struct { const wchar_t* cls; DWORD style; std::vector<Send> changes; } kTw
     {WC_LISTVIEWW, LVS_REPORT | LVS_OWNERDATA, {{LVM_SETITEMCOUNT, 70, 0}, {WM_KEYDOWN, VK_END, 0}, {LVM_DELETEALLITEMS, 0, 0}, {}, {LVM_ENSUREVISIBLE, 50, 0}}},
     {WC_TREEVIEWW, TVS_HASBUTTONS, {{WM_CHAR, 'i', 0}, {WM_KEYDOWN, VK_END, 0}, {TVM_INSERTITEMW, 0, LPARAM(&g_rows[1])},
                                     {WM_KEYDOWN, VK_PRIOR, 0}, {TVM_DELETEITEM, 0, LPARAM(TVI_ROOT)}, {}, {WM_VSCROLL, SB_BOTTOM, 0}}},
+    {L"ScrollBar", SBS_VERT, {{WM_ENABLE, FALSE, 0}, {WM_ENABLE, TRUE, 0}, {SBM_ENABLE_ARROWS, ESB_DISABLE_UP, 0},
+                              {SBM_ENABLE_ARROWS, ESB_ENABLE_BOTH, 0}}},
 };
 
 TEST(ScrollBars, RealPointerOnSkinnedControlsEndsAsOnTheirTwinsAndNoSystemBarShows)
@@ -139,9 +180,13 @@ TEST(ScrollBars, RealPointerOnSkinnedControlsEndsAsOnTheirTwinsAndNoSystemBarSho
     for (const auto& kind : kTwins) {
         SCOPED_TRACE(testing::Message() << "class " << kind.cls);
         UniqueWindow host = makeTopLevel(L"ScrollTestHost", 420, 200, L"scroll test");
+        g_hostOwn = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(host.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&hostRecord)));
+        const bool control = lstrcmpW(kind.cls, L"ScrollBar") == 0;
+        const int bar = control ? SB_CTL : SB_VERT;
         HWND pair[2]{};
         for (int i = 0; i < 2; ++i) {
-            pair[i] = makeChild(host.get(), kind.cls, L"", kind.style | WS_VSCROLL, 10 + 200 * i, 10, 180, 150, WS_EX_CLIENTEDGE);
+            pair[i] = control ? makeChild(host.get(), kind.cls, L"", kind.style, 150 + 200 * i, 10, GetSystemMetrics(SM_CXVSCROLL), 150)
+                              : makeChild(host.get(), kind.cls, L"", kind.style | WS_VSCROLL, 10 + 200 * i, 10, 180, 150, WS_EX_CLIENTEDGE);
             send(pair[i], {});
             g_recorders[pair[i]] = {reinterpret_cast<WNDPROC>(SetWindowLongPtrW(pair[i], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&record)))};
         }
@@ -150,9 +195,9 @@ TEST(ScrollBars, RealPointerOnSkinnedControlsEndsAsOnTheirTwinsAndNoSystemBarSho
 
         for (HWND hwnd : pair) {
             SetFocus(hwnd);
-            const auto thumb = [hwnd] {
+            const auto thumb = [hwnd, control] {
                 SCROLLBARINFO info{sizeof(info)};
-                GetScrollBarInfo(hwnd, OBJID_VSCROLL, &info);
+                GetScrollBarInfo(hwnd, control ? OBJID_CLIENT : OBJID_VSCROLL, &info);
                 return std::tuple{(info.rcScrollBar.left + info.rcScrollBar.right) / 2, info.rcScrollBar.top,
                                   info.rcScrollBar.bottom, info.rcScrollBar.top + (info.xyThumbTop + info.xyThumbBottom) / 2};
             };
@@ -164,10 +209,14 @@ TEST(ScrollBars, RealPointerOnSkinnedControlsEndsAsOnTheirTwinsAndNoSystemBarSho
             pointer({{{x, middle}, MOUSEEVENTF_LEFTDOWN}, {{x, middle + 7}, 0}, {{x, middle + 23}, 0}, {{x, middle + 23}, MOUSEEVENTF_LEFTUP}});
             std::tie(x, top, bottom, middle) = thumb();
             pointer({{{x, middle}, MOUSEEVENTF_LEFTDOWN}, {{x, bottom + 10}, 0}, {{x, bottom + 10}, MOUSEEVENTF_LEFTUP}});
+            std::tie(x, top, bottom, middle) = thumb();
+            // Dragged far from the bar (still over the host), the thumb goes back where it started.
+            const int away = hwnd == pair[0] ? 150 : -150;
+            pointer({{{x, middle}, MOUSEEVENTF_LEFTDOWN}, {{x, top + 40}, 0}, {{x + away, top + 40}, 0}, {{x + away, top + 40}, MOUSEEVENTF_LEFTUP}});
             pointer({{{x - 60, top + 40}, MOUSEEVENTF_WHEEL}});
             g_changing = true;
             for (const Send& change : kind.changes)
-                send(hwnd, change), g_recorders[hwnd].states.push_back(barState(hwnd));
+                send(hwnd, change), g_recorders[hwnd].states.push_back(barState(hwnd, bar));
             g_changing = false;
         }
         const Recorder &skinned = g_recorders[pair[0]], &plain = g_recorders[pair[1]];
@@ -180,7 +229,7 @@ TEST(ScrollBars, RealPointerOnSkinnedControlsEndsAsOnTheirTwinsAndNoSystemBarSho
         // Given back whole: style and scroll information as the twin's, nothing of the skin left.
         ASSERT_EQ(skin::stopSkinEngine(pair[0]), 1);
         EXPECT_EQ(GetWindowLongPtrW(pair[0], GWL_STYLE), GetWindowLongPtrW(pair[1], GWL_STYLE));
-        EXPECT_EQ(barState(pair[0]), barState(pair[1]));
+        EXPECT_EQ(barState(pair[0], bar), barState(pair[1], bar));
         EXPECT_TRUE(skinProperties(pair[0]).empty());
         g_recorders.clear();
     }
