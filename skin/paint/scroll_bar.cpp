@@ -382,7 +382,7 @@ void refreshScrollBars(HWND hwnd, bool force) noexcept
     const LONG_PTR bits = control ? 0 : scrollStyleOf(hwnd);
     LONG_PTR sum = bits + (IsWindowEnabled(hwnd) ? 1 : 2);
     for (int bar : {SB_HORZ, SB_VERT, SB_CTL})
-        if (control ? bar == SB_CTL : (bits & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL)) != 0) {
+        if (control ? bar == SB_CTL : bar != SB_CTL && (bits & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL)) != 0) {
             const ScrollBarLook look = scrollBarLook(hwnd, bar);
             sum = (sum * 31 + scrollInfoChecksum(hwnd, bar)) * 4 + look.startEnabled * 2 + look.endEnabled;
         }
