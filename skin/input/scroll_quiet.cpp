@@ -64,15 +64,58 @@ bool changesEdit(UINT msg) noexcept
     }
 }
 
-bool mayScroll(HWND hwnd, UINT msg) noexcept
+// A list view keeps its bars through SetScrollInfo alone when its content
+// or size changes, so a bar it no longer needs is one whose range stopped
+// scrolling, as with the list and edit boxes. It lays out its rows once more
+// only when it hides a bar itself, so a horizontal bar hidden after the
+// message would leave the vertical one's page short: with a horizontal bar
+// shown, and in the list view (whose columns follow the horizontal bit), it
+// sees the bits. It hides its bars itself when its view changes: loud too.
+bool changesListView(UINT msg) noexcept
+{
+    switch (msg) {
+    case LVM_INSERTITEMA: case LVM_INSERTITEMW: case LVM_DELETEITEM: case LVM_DELETEALLITEMS: case LVM_SETITEMCOUNT:
+    case LVM_ENSUREVISIBLE: case LVM_SCROLL: case LVM_INSERTCOLUMNA: case LVM_INSERTCOLUMNW: case LVM_DELETECOLUMN:
+    case LVM_SETCOLUMNWIDTH: case LVM_ARRANGE: case LVM_UPDATE:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A tree view hides a bar it no longer needs through ShowScrollBar and leaves
+// its scroll information as it was, which while the bits are off changes
+// nothing the skin could read. So only what can add rows or move the view,
+// never take rows away or widen the client area, is quiet there: a collapse
+// (the left and minus keys among others), a deletion, a size or font stays loud.
+bool growsTree(UINT msg, WPARAM wParam) noexcept
+{
+    switch (msg) {
+    case TVM_INSERTITEMA: case TVM_INSERTITEMW: case TVM_ENSUREVISIBLE: case TVM_SELECTITEM: case WM_CHAR: case WM_TIMER:
+        return true;
+    case TVM_EXPAND:
+        return (wParam & (TVE_EXPAND | TVE_COLLAPSE)) == TVE_EXPAND;
+    case WM_KEYDOWN:
+        return wParam != VK_LEFT && wParam != VK_SUBTRACT;
+    default:
+        return false;
+    }
+}
+
+bool mayScroll(HWND hwnd, UINT msg, WPARAM wParam) noexcept
 {
     const bool any = msg == WM_KEYDOWN || msg == WM_CHAR || msg == WM_TIMER || msg == WM_SETFONT || msg == WM_SIZE;
-    if (!any && !changesList(msg) && !changesEdit(msg))
+    if (!any && !changesList(msg) && !changesEdit(msg) && !changesListView(msg) && !growsTree(msg, wParam))
         return false;
     const std::wstring name = lowerClassName(hwnd);
     if (name == L"edit")
         return any || changesEdit(msg);
-    return (name == L"listbox" || name == L"combolbox") && (any || changesList(msg));
+    if (name == L"listbox" || name == L"combolbox")
+        return any || changesList(msg);
+    if (name == L"syslistview32")
+        return (any || changesListView(msg)) && !(GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_HSCROLL)
+            && SendMessageW(hwnd, LVM_GETVIEW, 0, 0) != LV_VIEW_LIST;
+    return name == L"systreeview32" && growsTree(msg, wParam);
 }
 
 // What the system would have done had it seen the bit: a bar whose range no
@@ -87,14 +130,17 @@ void hideBarsThatStopScrolling(HWND hwnd, LONG_PTR bits, const DWORD (&before)[2
         SCROLLBARINFO state{sizeof(state)};
         GetScrollBarInfo(hwnd, bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL, &state);
         const bool scrollable = info.nMin < info.nMax - std::max(static_cast<int>(info.nPage) - 1, 0);
-        if (!scrollable && !(state.rgstate[0] & STATE_SYSTEM_UNAVAILABLE))
+        // The bar as a whole reads unavailable whenever its range does not
+        // scroll; only both arrows disabled say it was kept disabled.
+        const bool keptDisabled = (state.rgstate[1] & state.rgstate[5] & STATE_SYSTEM_UNAVAILABLE) != 0;
+        if (!scrollable && !keptDisabled)
             ShowScrollBar(hwnd, bar, FALSE);
     }
 }
 
 } // namespace
 
-QuietScrollBars::QuietScrollBars(HWND hwnd, UINT msg) noexcept : m_hwnd(hwnd), m_msg(msg)
+QuietScrollBars::QuietScrollBars(HWND hwnd, UINT msg, WPARAM wParam) noexcept : m_hwnd(hwnd), m_msg(msg)
 {
     const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
     // A "ScrollBar" window has no bar bits. It draws itself when its arrows
@@ -106,7 +152,7 @@ QuietScrollBars::QuietScrollBars(HWND hwnd, UINT msg) noexcept : m_hwnd(hwnd), m
     }
     if (!(style & kBarBits) || quietScrollBits(hwnd) != 0)
         return;
-    if (!scrolls(msg) && !mayScroll(hwnd, msg))
+    if (!scrolls(msg) && !mayScroll(hwnd, msg, wParam))
         return;
     if (!hasSkinnedBar(hwnd, SB_VERT) && !hasSkinnedBar(hwnd, SB_HORZ))
         return;

@@ -15,7 +15,7 @@ namespace skin {
 
 class QuietScrollBars {
 public:
-    QuietScrollBars(HWND hwnd, UINT msg) noexcept;
+    QuietScrollBars(HWND hwnd, UINT msg, WPARAM wParam) noexcept;
     ~QuietScrollBars();
     QuietScrollBars(const QuietScrollBars&) = delete;
     QuietScrollBars& operator=(const QuietScrollBars&) = delete;

@@ -123,7 +123,7 @@ LRESULT CALLBACK skinWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 
     // While the message is handled the system draws no scroll bar of its
     // own; afterwards the skin's show the scroll information as it is.
-    const QuietScrollBars quiet(hwnd, msg);
+    const QuietScrollBars quiet(hwnd, msg, wParam);
     return route(savedProc, hwnd, msg, wParam, lParam);
 }
 
