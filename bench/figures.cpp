@@ -12,6 +12,7 @@
 #include "skin/images/surface.h"
 #include "skin/input/fade.h"
 #include "skin/paint/button_face.h"
+#include "skin/paint/scroll_bar.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -347,13 +348,20 @@ void measureButtonAttachParts(Results& results, HWND skinned, HWND plain)
     }), "attach sets one, detach takes it away"));
 }
 
-void measureNcPaint(Results& results, HWND skinned, HWND plain)
+void measureNcPaint(Results& results, const std::string& name, HWND skinned, HWND plain, const std::string& note)
 {
     const Pair pair = samplePair([skinned] { SendMessageW(skinned, WM_NCPAINT, 1, 0); },
                                  [plain] { SendMessageW(plain, WM_NCPAINT, 1, 0); });
-    results.parts.push_back(partRow("WM_NCPAINT to the skinned Form1", "µs", pair.measured,
-                                    "unskinned: " + std::to_string(pair.baseline.median / 1e3).substr(0, 6)
-                                        + " µs; attach and detach send one to every window with a frame"));
+    results.parts.push_back(partRow("WM_NCPAINT to the skinned " + name, "µs", pair.measured,
+                                    "unskinned: " + std::to_string(pair.baseline.median / 1e3).substr(0, 6) + " µs; " + note));
+}
+
+void measureScrollBarPaint(Results& results, HWND skinned, HWND plain)
+{
+    measureNcPaint(results, "list box", skinned, plain, "its frame and its scroll bar");
+    results.parts.push_back(partRow("paintScrollBars, the list box's bar", "µs", sample([skinned] {
+        skin::paintScrollBars(skinned);
+    }), "the skin's share of the list box's WM_NCPAINT"));
 }
 
 // A host's dialog of 100 push buttons, 10 x 10, as a program would show it.
@@ -421,7 +429,9 @@ Results measureAll(int startupRuns)
         measureRepaint(results, "list box with a scroll bar", scene.gallery->window(L"List"),
                        scene.plainGallery->window(L"List"));
         measureButtonAttachParts(results, skinnedButton, plainButton);
-        measureNcPaint(results, scene.form1.hwnd(), scene.plainForm1.hwnd());
+        measureNcPaint(results, "Form1", scene.form1.hwnd(), scene.plainForm1.hwnd(),
+                       "attach and detach send one to every window with a frame");
+        measureScrollBarPaint(results, scene.gallery->window(L"List"), scene.plainGallery->window(L"List"));
         scene.check();
         scene.form1.form().unload();
         scene.gallery->unload();

@@ -9,8 +9,9 @@
 namespace skin {
 
 // What a scratch surface is used for; each use has its own, so a drawing
-// that uses two never gets the same one twice.
-enum class ScratchUse { composition, work, copy, mask, count };
+// that uses two never gets the same one twice. A picture is drawn piece by
+// piece (a scroll bar: track, arrows, thumb) and copied out once.
+enum class ScratchUse { composition, work, copy, mask, picture, count };
 
 // A memory context holding a bitmap of at least width x height pixels, in the
 // display's format (the mask: one bit per pixel). Its previous contents are

@@ -16,22 +16,22 @@ namespace {
 
 // Replaces the sunken client edge with a flat frame: the outer line in the
 // skin colour, the lines inside it in the client area's background colour.
-void paintFlatBorder(HWND hwnd) noexcept
+// The skinned scroll bars are left out of what `window` draws on from now on.
+void paintFlatBorder(HWND hwnd, HDC window) noexcept
 {
     int bx = 0;
     int by = 0;
     measureBorderThickness(hwnd, bx, by);
     WindowBounds bounds;
     getWindowBounds(hwnd, bounds);
-    WindowDc window(hwnd);
     ClientDc client(hwnd);
-    excludeScrollBars(hwnd, window.get());
-    frameSolidRect(window.get(), 0, 0, bounds.width, bounds.height,
+    excludeScrollBars(hwnd, window);
+    frameSolidRect(window, 0, 0, bounds.width, bounds.height,
                    IsWindowEnabled(hwnd) ? kSkinFrameColour : kDisabledFrameColour);
     // The inner lines all end on the column and row just inside the outer
     // frame; only their left and top sides step inwards.
     for (int d = 1; d <= bx; ++d)
-        frameSolidRect(window.get(), d, d, bounds.width - 1 - d, bounds.height - 1 - d, GetBkColor(client.get()));
+        frameSolidRect(window, d, d, bounds.width - 1 - d, bounds.height - 1 - d, GetBkColor(client.get()));
 }
 
 } // namespace
@@ -64,10 +64,15 @@ LRESULT onNcPaint(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     // The system paints the rest of the frame, never the skin's scroll bars.
     const UniqueRegion rest(frameRegionWithoutBars(hwnd, reinterpret_cast<HRGN>(wParam)));
     const LRESULT result = forward(savedProc, hwnd, msg, rest ? reinterpret_cast<WPARAM>(rest.get()) : wParam, lParam);
-    if (!isDataList(name) && (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE))
-        paintFlatBorder(hwnd);
+    const bool border = !isDataList(name) && (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    if (!border && !rest)
+        return result;
+    // One context for both: the bars first, then the border around them.
+    const WindowDc window(hwnd);
     if (rest)
-        refreshScrollBars(hwnd, true);
+        refreshScrollBars(hwnd, true, window.get());
+    if (border)
+        paintFlatBorder(hwnd, window.get());
     return result;
 }
 

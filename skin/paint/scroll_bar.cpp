@@ -4,6 +4,7 @@
 #include "skin/core/properties.h"
 #include "skin/images/gdi.h"
 #include "skin/images/rect.h"
+#include "skin/images/scratch.h"
 #include "skin/images/skin_images.h"
 #include "skin/images/surface.h"
 #include "skin/paint/rounding.h"
@@ -18,6 +19,8 @@ namespace {
 constexpr COLORREF kTrackColour = 0x00FAF3EB;
 constexpr COLORREF kPressedTrackColour = 0x00F2DAC0;
 constexpr COLORREF kArrowFrameColour = 0x00D1A04E;
+constexpr COLORREF kGripColour = kArrowFrameColour;
+constexpr COLORREF kGripShadeColour = kPressedTrackColour;
 constexpr int kMinThumb = 8;
 constexpr LONG_PTR kBarBits = WS_VSCROLL | WS_HSCROLL;
 
@@ -207,7 +210,11 @@ void layoutScrollBar(ScrollBarGeometry& g, const SCROLLINFO& info, bool enabled)
     g.thumbLength = thumb;
 }
 
-bool scrollBarGeometry(HWND hwnd, int bar, ScrollBarGeometry& g) noexcept
+namespace {
+
+// The bar's rectangle and direction; false when the window has no such bar
+// the skin draws.
+bool placeBar(HWND hwnd, int bar, ScrollBarGeometry& g) noexcept
 {
     g = ScrollBarGeometry{};
     g.dpi = windowDpi(hwnd);
@@ -216,21 +223,73 @@ bool scrollBarGeometry(HWND hwnd, int bar, ScrollBarGeometry& g) noexcept
             return false;
         GetClientRect(hwnd, &g.rect);
         g.vertical = (GetWindowLongPtrW(hwnd, GWL_STYLE) & SBS_VERT) != 0;
-    } else {
-        if (!hasSkinnedBar(hwnd, bar))
-            return false;
-        g.rect = frameBarRect(hwnd, bar, g.dpi);
-        g.vertical = bar == SB_VERT;
+        return true;
     }
+    if ((scrollStyleOf(hwnd) & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL)) == 0)
+        return false;
+    g.rect = frameBarRect(hwnd, bar, g.dpi);
+    g.vertical = bar == SB_VERT;
+    return !IsRectEmpty(&g.rect);
+}
+
+// Arrows and thumb of a placed bar from its scroll information, the thumb
+// where a drag holds it.
+void divideBar(HWND hwnd, int bar, bool enabled, ScrollBarGeometry& g) noexcept
+{
     SCROLLINFO info{sizeof(info), SIF_ALL};
     if (!GetScrollInfo(hwnd, bar, &info))
         info = SCROLLINFO{sizeof(info), SIF_ALL};
     if (g_dragged.system && g_dragged.hwnd == hwnd && g_dragged.bar == bar)
         info.nPos = info.nTrackPos;
-    const ScrollBarLook look = scrollBarLook(hwnd, bar);
-    layoutScrollBar(g, info, look.startEnabled || look.endEnabled);
+    layoutScrollBar(g, info, enabled);
     if (g_dragged.hwnd == hwnd && g_dragged.bar == bar && g_dragged.start >= 0 && g.thumbLength)
         g.thumbStart = std::clamp(g_dragged.start, g.arrow, barLength(g) - g.arrow - g.thumbLength);
+}
+
+// The arrows' states as the system keeps them (ESB_DISABLE_*, a disabled
+// window), read without a window property.
+void readArrowStates(HWND hwnd, int bar, ScrollBarLook& look) noexcept
+{
+    SCROLLBARINFO info{sizeof(info)};
+    const LONG object = bar == SB_VERT ? OBJID_VSCROLL : bar == SB_HORZ ? OBJID_HSCROLL : OBJID_CLIENT;
+    const bool known = GetScrollBarInfo(hwnd, object, &info) != FALSE;
+    const bool enabled = IsWindowEnabled(hwnd) != FALSE;
+    look.startEnabled = enabled && !(known && (info.rgstate[1] & STATE_SYSTEM_UNAVAILABLE));
+    look.endEnabled = enabled && !(known && (info.rgstate[5] & STATE_SYSTEM_UNAVAILABLE));
+}
+
+// The hot and the pressed part of whichever bar of the window, read once for
+// all its bars: each property read is a round trip to the window server.
+struct PartsShown {
+    explicit PartsShown(HWND hwnd) noexcept
+        : hot(static_cast<int>(getProp(hwnd, prop::kScrollHot)))
+        , down(static_cast<int>(getProp(hwnd, prop::kScrollDown)))
+    {
+    }
+    int hot;
+    int down;
+};
+
+ScrollBarLook lookOf(HWND hwnd, int bar, const PartsShown& parts) noexcept
+{
+    ScrollBarLook look;
+    if (parts.hot && scrollBarOf(parts.hot) == bar)
+        look.hot = scrollPartOf(parts.hot);
+    if (parts.down && scrollBarOf(parts.down) == bar)
+        look.pressed = scrollPartOf(parts.down);
+    readArrowStates(hwnd, bar, look);
+    return look;
+}
+
+} // namespace
+
+bool scrollBarGeometry(HWND hwnd, int bar, ScrollBarGeometry& g) noexcept
+{
+    if (!placeBar(hwnd, bar, g))
+        return false;
+    ScrollBarLook look;
+    readArrowStates(hwnd, bar, look);
+    divideBar(hwnd, bar, look.startEnabled || look.endEnabled, g);
     return true;
 }
 
@@ -272,29 +331,16 @@ int scrollValueAt(const ScrollBarGeometry& g, const SCROLLINFO& info, int thumbS
 
 ScrollBarLook scrollBarLook(HWND hwnd, int bar) noexcept
 {
-    ScrollBarLook look;
-    for (auto [name, part] : {std::pair{prop::kScrollHot, &look.hot}, {prop::kScrollDown, &look.pressed}}) {
-        const int code = static_cast<int>(getProp(hwnd, name));
-        if (code && scrollBarOf(code) == bar)
-            *part = scrollPartOf(code);
-    }
-    SCROLLBARINFO info{sizeof(info)};
-    const LONG object = bar == SB_VERT ? OBJID_VSCROLL : bar == SB_HORZ ? OBJID_HSCROLL : OBJID_CLIENT;
-    const bool known = GetScrollBarInfo(hwnd, object, &info) != FALSE;
-    const bool enabled = IsWindowEnabled(hwnd) != FALSE;
-    look.startEnabled = enabled && !(known && (info.rgstate[1] & STATE_SYSTEM_UNAVAILABLE));
-    look.endEnabled = enabled && !(known && (info.rgstate[5] & STATE_SYSTEM_UNAVAILABLE));
-    return look;
+    return lookOf(hwnd, bar, PartsShown(hwnd));
 }
 
 void drawScrollBar(HDC dc, const ScrollBarGeometry& g, const ScrollBarLook& look) noexcept
 {
     const int w = g.rect.right - g.rect.left;
     const int h = g.rect.bottom - g.rect.top;
-    Surface surface = createMemorySurface(w, h);
-    if (!surface)
+    HDC s = scratchSurface(ScratchUse::picture, w, h);
+    if (!s)
         return;
-    HDC s = surface.dc();
     const int length = barLength(g);
     fillSolidRect(s, 0, 0, w, h, kTrackColour);
     const bool enabled = look.startEnabled || look.endEnabled;
@@ -330,9 +376,61 @@ void drawScrollBar(HDC dc, const ScrollBarGeometry& g, const ScrollBarLook& look
     BitBlt(dc, g.rect.left, g.rect.top, w, h, s, 0, 0, SRCCOPY);
 }
 
+bool showsSizeGrip(HWND hwnd) noexcept
+{
+    if (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR)
+        return false;
+    RECT outer{};
+    GetWindowRect(hwnd, &outer);
+    for (HWND w = hwnd; w; w = GetAncestor(w, GA_PARENT)) {
+        const LONG_PTR style = GetWindowLongPtrW(w, GWL_STYLE);
+        if (style & WS_THICKFRAME) {
+            RECT client{};
+            GetClientRect(w, &client);
+            MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&client), 2);
+            return !(style & (WS_MAXIMIZE | WS_MINIMIZE)) && outer.right + GetSystemMetrics(SM_CXEDGE) >= client.right
+                && outer.bottom + GetSystemMetrics(SM_CYEDGE) >= client.bottom;
+        }
+        if (!(style & WS_CHILD) || (style & WS_CAPTION) == WS_CAPTION)
+            return false;
+    }
+    return false;
+}
+
+void drawScrollCorner(HDC dc, const RECT& box, bool grip, int dpi) noexcept
+{
+    const int w = box.right - box.left;
+    const int h = box.bottom - box.top;
+    HDC s = grip ? scratchSurface(ScratchUse::picture, w, h) : nullptr;
+    if (!s) {
+        fillSolidRect(dc, box.left, box.top, w, h, kTrackColour);
+        return;
+    }
+    fillSolidRect(s, 0, 0, w, h, kTrackColour);
+    // Rows of three, two and one dot from the bottom, right-aligned, each dot
+    // with a shade below and to its right.
+    const int dot = scaleToDpi(2, dpi);
+    const int step = scaleToDpi(4, dpi);
+    const int shade = scaleToDpi(1, dpi);
+    const int inset = scaleToDpi(2, dpi) + shade + dot;
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; row + column < 3; ++column) {
+            const int x = w - inset - column * step;
+            const int y = h - inset - row * step;
+            fillSolidRect(s, x + shade, y + shade, dot, dot, kGripShadeColour);
+            fillSolidRect(s, x, y, dot, dot, kGripColour);
+        }
+    BitBlt(dc, box.left, box.top, w, h, s, 0, 0, SRCCOPY);
+}
+
 void paintScrollBars(HWND hwnd, HDC dc) noexcept
 {
     const bool control = isScrollBarWindow(hwnd);
+    const int bars[2] = {control ? SB_CTL : SB_VERT, SB_HORZ};
+    ScrollBarGeometry g[2];
+    const bool placed[2] = {placeBar(hwnd, bars[0], g[0]), !control && placeBar(hwnd, SB_HORZ, g[1])};
+    if (!placed[0] && !placed[1])
+        return;
     std::optional<WindowDc> window;
     std::optional<ClientDc> client;
     if (!dc) {
@@ -340,22 +438,16 @@ void paintScrollBars(HWND hwnd, HDC dc) noexcept
         if (!dc)
             return;
     }
-    ScrollBarGeometry g;
-    if (control) {
-        if (scrollBarGeometry(hwnd, SB_CTL, g))
-            drawScrollBar(dc, g, scrollBarLook(hwnd, SB_CTL));
-        return;
-    }
-    ScrollBarGeometry vertical;
-    const bool hasVertical = scrollBarGeometry(hwnd, SB_VERT, vertical);
-    if (hasVertical)
-        drawScrollBar(dc, vertical, scrollBarLook(hwnd, SB_VERT));
-    if (scrollBarGeometry(hwnd, SB_HORZ, g)) {
-        drawScrollBar(dc, g, scrollBarLook(hwnd, SB_HORZ));
-        if (hasVertical)
-            fillSolidRect(dc, vertical.rect.left, g.rect.top, vertical.rect.right - vertical.rect.left,
-                          g.rect.bottom - g.rect.top, kTrackColour);
-    }
+    const PartsShown parts(hwnd);
+    for (int i = 0; i < 2; ++i)
+        if (placed[i]) {
+            const ScrollBarLook look = lookOf(hwnd, bars[i], parts);
+            divideBar(hwnd, bars[i], look.startEnabled || look.endEnabled, g[i]);
+            drawScrollBar(dc, g[i], look);
+        }
+    if (placed[0] && placed[1])
+        drawScrollCorner(dc, RECT{g[0].rect.left, g[1].rect.top, g[0].rect.right, g[1].rect.bottom},
+                         showsSizeGrip(hwnd), g[0].dpi);
 }
 
 DWORD scrollInfoChecksum(HWND hwnd, int bar) noexcept
@@ -369,11 +461,11 @@ DWORD scrollInfoChecksum(HWND hwnd, int bar) noexcept
     return sum;
 }
 
-void refreshScrollBars(HWND hwnd, bool force) noexcept
+void refreshScrollBars(HWND hwnd, bool force, HDC dc) noexcept
 {
     if (g_dragged.system && g_dragged.hwnd == hwnd) {
         if (force)
-            paintScrollBars(hwnd);
+            paintScrollBars(hwnd, dc);
         return;
     }
     if (quietScrollBits(hwnd) != 0)
@@ -381,15 +473,20 @@ void refreshScrollBars(HWND hwnd, bool force) noexcept
     const bool control = isScrollBarWindow(hwnd);
     const LONG_PTR bits = control ? 0 : scrollStyleOf(hwnd);
     LONG_PTR sum = bits + (IsWindowEnabled(hwnd) ? 1 : 2);
+    // A frame bar is never asked about as a control: the question is a
+    // message to the window, which would land here again.
     for (int bar : {SB_HORZ, SB_VERT, SB_CTL})
         if (control ? bar == SB_CTL : bar != SB_CTL && (bits & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL)) != 0) {
-            const ScrollBarLook look = scrollBarLook(hwnd, bar);
+            ScrollBarLook look;
+            readArrowStates(hwnd, bar, look);
             sum = (sum * 31 + scrollInfoChecksum(hwnd, bar)) * 4 + look.startEnabled * 2 + look.endEnabled;
         }
-    if (!force && sum == getProp(hwnd, prop::kScrollSign))
+    const LONG_PTR drawn = getProp(hwnd, prop::kScrollSign);
+    if (sum == drawn && !force)
         return;
-    setProp(hwnd, prop::kScrollSign, sum);
-    paintScrollBars(hwnd);
+    if (sum != drawn)
+        setProp(hwnd, prop::kScrollSign, sum);
+    paintScrollBars(hwnd, dc);
 }
 
 namespace {

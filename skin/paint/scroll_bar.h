@@ -72,6 +72,16 @@ ScrollBarLook scrollBarLook(HWND hwnd, int bar) noexcept;
 
 // Draws one bar at geometry.rect on `dc`.
 void drawScrollBar(HDC dc, const ScrollBarGeometry& geometry, const ScrollBarLook& look) noexcept;
+// The box where two frame bars meet, at `box` on `dc`: the track's colour,
+// with the skin's size grip when `grip`.
+void drawScrollCorner(HDC dc, const RECT& box, bool grip, int dpi) noexcept;
+// True when the system would show a size grip in the box of the window's
+// frame bars: a drag there could size a window, that is the window itself,
+// or the first one above it reached through child windows without a caption,
+// has a sizing border, is neither maximized nor minimized, and the window
+// holding the bars ends within an edge of that window's client area's
+// bottom-right corner. Bars on the left put the box away from that corner.
+bool showsSizeGrip(HWND hwnd) noexcept;
 // Draws every skinned bar of the window, and the box where two meet, on its
 // whole-window context (client context for a "ScrollBar" window); dc 0 gets one.
 void paintScrollBars(HWND hwnd, HDC dc = nullptr) noexcept;
@@ -79,7 +89,7 @@ void paintScrollBars(HWND hwnd, HDC dc = nullptr) noexcept;
 // or disabled arrows changed since they were last drawn (the system may have
 // drawn its own meanwhile); never while the style bits are off, except when
 // forced while the system tracks the thumb.
-void refreshScrollBars(HWND hwnd, bool force) noexcept;
+void refreshScrollBars(HWND hwnd, bool force, HDC dc = nullptr) noexcept;
 // A checksum of the bar's scroll information; 0 when it has none.
 DWORD scrollInfoChecksum(HWND hwnd, int bar) noexcept;
 // Leaves the skinned frame bars and their corner box out of what `windowDc`

@@ -235,4 +235,29 @@ TEST(ScrollBars, RealPointerOnSkinnedControlsEndsAsOnTheirTwinsAndNoSystemBarSho
     }
 }
 
+// The grip shows in the box where two bars meet only at the bottom-right of the client area of a window that can be
+// sized and is not maximized, bars on the right. Hit-testing there stays the system's: as the control answered unskinned.
+TEST(ScrollBars, SizeGripOnlyWhereAWindowCanBeSizedAndHitTestedAsUnskinned)
+{
+    const struct { DWORD frame; int show, inset; DWORD ex; int gripPixels; } rows[] = {
+        {WS_THICKFRAME, SW_SHOWNORMAL, 0, 0, 24}, {WS_THICKFRAME, SW_MAXIMIZE, 0, 0, 0}, {WS_THICKFRAME, SW_SHOWNORMAL, 9, 0, 0},
+        {0, SW_SHOWNORMAL, 0, 0, 0}, {WS_THICKFRAME, SW_SHOWNORMAL, 0, WS_EX_LEFTSCROLLBAR, 0}};
+    for (const auto& row : rows) {
+        UniqueWindow host = makeTopLevel(L"ScrollTestHost", 300, 200);
+        RECT c{}, w{};
+        SetWindowLongPtrW(host.get(), GWL_STYLE, GetWindowLongPtrW(host.get(), GWL_STYLE) | row.frame), ShowWindow(host.get(), row.show);
+        GetClientRect(host.get(), &c);
+        HWND list = makeChild(host.get(), L"ListBox", L"", WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT, c.right - 150 - row.inset,
+                              c.bottom - 100 - row.inset, 150, 100, WS_EX_CLIENTEDGE | row.ex);
+        send(list, {}), SendMessageW(list, LB_SETHORIZONTALEXTENT, 400, 0), GetWindowRect(list, &w);
+        const int t = GetSystemMetrics(SM_CXVSCROLL), x = row.ex ? 2 : w.right - w.left - 2 - t, y = w.bottom - w.top - 2 - t;
+        const auto hit = [&] { return SendMessageW(list, WM_NCHITTEST, 0, MAKELPARAM(w.left + x + t / 2, w.top + y + t / 2)); };
+        const LRESULT unskinned = hit();
+        ASSERT_EQ(skin::startSkinEngine(list), 1);
+        paintNow(host.get());
+        EXPECT_EQ(hit(), unskinned) << &row - rows;
+        EXPECT_EQ(t * t - captureDc(skin::WindowDc(list).get(), x, y, t, t).countNot(RGB(0x4E, 0xA0, 0xD1)), row.gripPixels) << &row - rows;
+    }
+}
+
 } // namespace

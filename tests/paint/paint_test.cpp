@@ -279,8 +279,8 @@ TEST_F(Painters, ScaledImagesAndGlyphsMatchTheirGolden)
     EXPECT_TRUE(sheetMatches(L"dpi-glyphs"));
 }
 
-// Scroll bars in every state, vertical and horizontal, at 96 and 144 DPI: hot and pressed arrows, pages and thumb,
-// one arrow disabled, the whole bar disabled (no thumb), and a bar without a page (thumb as long as an arrow).
+// Scroll bars in every state, vertical and horizontal, at 96 and 144 DPI: hot and pressed arrows, pages and thumb, one
+// arrow disabled, the whole bar disabled, a bar without a page (thumb as long as an arrow); a corner box, with a grip.
 TEST_F(Painters, ScrollBarsInEveryStateAtTwoDpis)
 {
     using P = skin::ScrollPart;
@@ -288,7 +288,7 @@ TEST_F(Painters, ScrollBarsInEveryStateAtTwoDpis)
         {P::none, P::none}, {P::lineUp, P::none}, {P::thumb, P::none}, {P::lineDown, P::none}, {P::none, P::lineUp},
         {P::none, P::pageUp}, {P::thumb, P::thumb}, {P::none, P::pageDown}, {P::none, P::lineDown}, {P::lineUp, P::none, false},
         {P::none, P::none, true, false}, {P::thumb, P::none, false, false}, {P::none, P::none, true, true, 0}};
-    for (int dpi : {96, 144})
+    for (int dpi : {96, 144}) {
         for (bool vertical : {true, false}) {
             const int thick = skin::systemMetricAt(vertical ? SM_CXVSCROLL : SM_CYHSCROLL, dpi), length = MulDiv(120, dpi, 96);
             const int w = vertical ? thick : length, h = vertical ? length : thick, n = int(std::size(rows));
@@ -300,6 +300,10 @@ TEST_F(Painters, ScrollBarsInEveryStateAtTwoDpis)
                 skin::drawScrollBar(sheet.dc(), g, {rows[i].hot, rows[i].pressed, rows[i].start, rows[i].end});
             }
         }
+        const int w = skin::systemMetricAt(SM_CXVSCROLL, dpi), h = skin::systemMetricAt(SM_CYHSCROLL, dpi);
+        for (Dib& box = shots.emplace_back(2 * w + 2, h); int grip : {0, 1})
+            skin::drawScrollCorner(box.dc(), RECT{grip * (w + 2), 0, grip * (w + 2) + w, h}, grip, dpi);
+    }
     EXPECT_TRUE(sheetMatches(L"scroll-bars"));
 }
 
