@@ -423,6 +423,19 @@ void drawScrollCorner(HDC dc, const RECT& box, bool grip, int dpi) noexcept
     BitBlt(dc, box.left, box.top, w, h, s, 0, 0, SRCCOPY);
 }
 
+namespace {
+
+// A focused "ScrollBar" window blinks the system's caret inside its thumb.
+// The caret is hidden while the skin draws under it, then placed in the
+// skin's thumb: the system moves it only when it draws the bar itself.
+bool ownsCaret(HWND hwnd) noexcept
+{
+    GUITHREADINFO thread{sizeof(thread)};
+    return GetFocus() == hwnd && GetGUIThreadInfo(GetCurrentThreadId(), &thread) && thread.hwndCaret == hwnd;
+}
+
+} // namespace
+
 void paintScrollBars(HWND hwnd, HDC dc) noexcept
 {
     const bool control = isScrollBarWindow(hwnd);
@@ -438,6 +451,9 @@ void paintScrollBars(HWND hwnd, HDC dc) noexcept
         if (!dc)
             return;
     }
+    const bool caret = control && ownsCaret(hwnd);
+    if (caret)
+        HideCaret(hwnd);
     const PartsShown parts(hwnd);
     for (int i = 0; i < 2; ++i)
         if (placed[i]) {
@@ -448,6 +464,13 @@ void paintScrollBars(HWND hwnd, HDC dc) noexcept
     if (placed[0] && placed[1])
         drawScrollCorner(dc, RECT{g[0].rect.left, g[1].rect.top, g[0].rect.right, g[1].rect.bottom},
                          showsSizeGrip(hwnd), g[0].dpi);
+    if (caret) {
+        const ScrollBarGeometry& b = g[0];
+        if (b.thumbLength)
+            SetCaretPos(b.rect.left + 1 + (b.vertical ? 0 : b.thumbStart),
+                        b.rect.top + 1 + (b.vertical ? b.thumbStart : 0));
+        ShowCaret(hwnd);
+    }
 }
 
 DWORD scrollInfoChecksum(HWND hwnd, int bar) noexcept

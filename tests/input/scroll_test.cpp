@@ -214,6 +214,10 @@ TEST(ScrollBars, RealPointerOnSkinnedControlsEndsAsOnTheirTwinsAndNoSystemBarSho
             const int away = hwnd == pair[0] ? 150 : -150;
             pointer({{{x, middle}, MOUSEEVENTF_LEFTDOWN}, {{x, top + 40}, 0}, {{x + away, top + 40}, 0}, {{x + away, top + 40}, MOUSEEVENTF_LEFTUP}});
             pointer({{{x - 60, top + 40}, MOUSEEVENTF_WHEEL}});
+            // The focus caret blinks in the skin's thumb (Wine's own bar leaves it where the thumb was at focus).
+            SCROLLBARINFO shown{sizeof(shown)};
+            if (POINT caret{}; control && hwnd == pair[0] && GetScrollBarInfo(hwnd, OBJID_CLIENT, &shown) && GetCaretPos(&caret))
+                EXPECT_EQ(caret.y, shown.xyThumbTop + 1) << "the focus caret left the thumb";
             g_changing = true;
             for (const Send& change : kind.changes)
                 send(hwnd, change), g_recorders[hwnd].states.push_back(barState(hwnd, bar));
