@@ -24,6 +24,13 @@
 // `window` and every window below it back as they were; destroying a skinned
 // window gives it back too.
 //
+// Subclassing: the skin is one link in each window's chain of procedures and
+// takes itself out only from the top. A window that the host subclassed after
+// the skin keeps the skin's procedure below the host's when it is given back:
+// it passes every message on unchanged until the window is destroyed or the
+// host takes its own procedure out again. Every procedure installed above the
+// skin's sees WM_DESTROY and WM_NCDESTROY.
+//
 // High contrast: while the system's high-contrast mode is on, the engine
 // leaves every window to the system. startSkinEngine then skins nothing and
 // returns -1; the mode turning on gives every skinned window back, and its

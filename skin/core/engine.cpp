@@ -143,6 +143,30 @@ void repaintWhole(HWND hwnd, std::wstring_view name, Repaint how) noexcept
                      RDW_INVALIDATE | RDW_INTERNALPAINT | (how == Repaint::withChildren ? RDW_ALLCHILDREN : 0));
 }
 
+// Takes the skin's procedure out of the window's chain. Only the procedure on
+// top may take itself out: one lower down that wrote back the procedure it
+// saved would cut off every procedure installed above it since. Below
+// another, the skin's stays in the chain and passes every message on.
+void leaveChain(HWND hwnd, LONG_PTR savedProc) noexcept
+{
+    if (GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(t_engine.layers.windowProc))
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, savedProc);
+    else
+        setProp(hwnd, prop::kPassProc, savedProc);
+}
+
+// Puts the skin's procedure into the window's chain; returns the procedure it
+// passes messages on to, or 0 if the window cannot be subclassed. A window
+// given back while something sat above the skin still has the skin's
+// procedure in its chain, and is skinned again where it stands: a second link
+// would hand every message to the first one.
+LONG_PTR joinChain(HWND hwnd) noexcept
+{
+    if (const auto passProc = reinterpret_cast<LONG_PTR>(RemovePropW(hwnd, prop::kPassProc)))
+        return passProc;
+    return SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(t_engine.layers.windowProc));
+}
+
 // A child met while a container attaches or detaches everything below it.
 constexpr LPARAM kUnderContainer = 1;
 // A child of a window being destroyed.
@@ -218,8 +242,9 @@ int attach(HWND hwnd, bool asContainer, bool underContainer) noexcept
     // A window that still runs the skin's procedure but lost its saved one
     // counts as attached: subclassing it again would save the skin's
     // procedure as its own, and every message would call itself until the
-    // stack ran out.
-    if (GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(t_engine.layers.windowProc))
+    // stack ran out. A window that passes its messages on is given back.
+    if (GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(t_engine.layers.windowProc)
+        && !getProp(hwnd, prop::kPassProc))
         return 0;
 
     const std::wstring name = lowerClassName(hwnd);
@@ -232,10 +257,8 @@ int attach(HWND hwnd, bool asContainer, bool underContainer) noexcept
     const ControlKind kind = windowKind(hwnd);
     addKindState(hwnd, kind);
 
-    SetLastError(0);
-    const LONG_PTR oldProc =
-        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(t_engine.layers.windowProc));
-    if (oldProc == 0 && GetLastError() != 0) {
+    const LONG_PTR oldProc = joinChain(hwnd);
+    if (oldProc == 0) {
         // Not subclassed: take back what was given so nothing outlives the
         // attach and the window does not count.
         removeKindState(hwnd, kind);
@@ -274,7 +297,7 @@ int detach(HWND hwnd, bool asContainer, std::optional<Repaint> how) noexcept
         removeProp(hwnd, n);
 
     removeProp(hwnd, prop::kProcAddr);
-    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, savedProc);
+    leaveChain(hwnd, savedProc);
     repaintWhole(hwnd, name, repaint);
     windowDetached();
     return 1;

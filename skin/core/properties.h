@@ -9,6 +9,7 @@ namespace skin {
 namespace prop {
 inline constexpr const wchar_t* kProcAddr = L"PROCADDR";     // the window procedure attach replaced
 inline constexpr const wchar_t* kCreateProc = L"CREATEPROC"; // a new child's own procedure until it is created
+inline constexpr const wchar_t* kPassProc = L"PASSPROC";     // where a given-back window's messages still pass (see passOn)
 inline constexpr const wchar_t* kOldState = L"OLDSTATE";     // visual state last drawn
 inline constexpr const wchar_t* kOldStyle = L"OLDSTYLE";     // push button style before attach
 inline constexpr const wchar_t* kMouseFlag = L"MOUSEFLAG";   // 1 while a leave notification is pending

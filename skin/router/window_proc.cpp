@@ -22,8 +22,9 @@ namespace skin {
 
 namespace {
 
-// The window gets its own procedure back before that procedure sees the
-// message, so it never meets this window skinned again.
+// The window is given back before its own procedure sees the message, so it
+// never meets this window skinned again. Procedures installed above the
+// skin's have seen the message already, and see the window's last one too.
 LRESULT onDestroy(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
     detachDestroyedWindow(hwnd);
@@ -62,6 +63,24 @@ LRESULT onPointer(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     case WM_LBUTTONDBLCLK: return onLButtonDblClk(savedProc, hwnd, msg, wParam, lParam);
     default:               return onMouseLeave(savedProc, hwnd, msg, wParam, lParam);
     }
+}
+
+// A window given back while another procedure sat above the skin's: the
+// skin's passes every message on unchanged and draws nothing. It takes
+// itself out as soon as it is on top again, or with the window's last
+// message.
+LRESULT passOn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
+    const auto proc = reinterpret_cast<WNDPROC>(getProp(hwnd, prop::kPassProc));
+    if (!proc)
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    const bool onTop = GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&skinWindowProc);
+    if (onTop || msg == WM_NCDESTROY) {
+        removeProp(hwnd, prop::kPassProc);
+        if (onTop)
+            SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
+    }
+    return CallWindowProcW(proc, hwnd, msg, wParam, lParam);
 }
 
 LRESULT route(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
@@ -119,7 +138,7 @@ LRESULT CALLBACK skinWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         return 0;
     const WNDPROC savedProc = savedProcOf(hwnd);
     if (!savedProc)
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
+        return passOn(hwnd, msg, wParam, lParam);
 
     // While the message is handled the system draws no scroll bar of its
     // own; afterwards the skin's show the scroll information as it is.

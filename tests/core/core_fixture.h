@@ -21,7 +21,7 @@ namespace qmtest {
 inline std::set<std::wstring> skinProperties(HWND hwnd)
 {
     static const std::set<std::wstring> skinNames = {
-        L"PROCADDR", L"CREATEPROC", L"OLDSTATE", L"OLDSTYLE", L"MOUSEFLAG", L"TIMERID", L"ALPHALEVEL", L"HDINDEX", L"HMINDEX",
+        L"PROCADDR", L"CREATEPROC", L"PASSPROC", L"OLDSTATE", L"OLDSTYLE", L"MOUSEFLAG", L"TIMERID", L"ALPHALEVEL", L"HDINDEX", L"HMINDEX",
         L"SHIELD", L"HDC0", L"HDC1", L"HDC2", L"HDC3", L"BMP0", L"BMP1", L"BMP2", L"BMP3", L"SBHOT", L"SBDOWN", L"SBSIGN",
         L"SBBITS"};
     std::set<std::wstring> found;
