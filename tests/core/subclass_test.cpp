@@ -8,34 +8,19 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 
 using namespace qmtest;
 
 namespace {
 
-// What one run of steps showed: the same for the skinned run and its twin.
-struct Heard {
-    int parentClicks = 0;
-    int hostClicks = 0;
-    int hostLastMessages = 0; // WM_NCDESTROY
-    LONG_PTR madeWith = 0;    // the procedure the button's messages reach when it is made
-    LONG_PTR finalProc = 0;   // installed after the last step
-    bool operator==(const Heard&) const = default;
-    friend std::ostream& operator<<(std::ostream& out, const Heard& h)
-    {
-        return out << "parent " << h.parentClicks << ", host " << h.hostClicks << " clicks " << h.hostLastMessages
-                   << " ends, made with " << h.madeWith << ", ends with " << h.finalProc;
-    }
-};
-Heard g_heard;
+// What one run of steps showed, the same for the skinned run and its twin.
+enum : size_t { parentClicks, hostClicks, hostEnds, madeWith, finalProc };
+std::array<LONG_PTR, 5> g_heard; // madeWith: the procedure the button's messages reach when it is made
 std::map<HWND, LONG_PTR> g_replaced; // what the hand-made subclass replaced
 
-void hostHears(UINT msg)
-{
-    g_heard.hostClicks += msg == BM_CLICK;
-    g_heard.hostLastMessages += msg == WM_NCDESTROY;
-}
+void hostHears(UINT msg) { g_heard[hostClicks] += msg == BM_CLICK, g_heard[hostEnds] += msg == WM_NCDESTROY; }
 
 LRESULT CALLBACK handSubclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
@@ -51,7 +36,7 @@ LRESULT CALLBACK commonSubclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 
 LRESULT CALLBACK clickCounter(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    g_heard.parentClicks += msg == WM_COMMAND && HIWORD(wParam) == BN_CLICKED;
+    g_heard[parentClicks] += msg == WM_COMMAND && HIWORD(wParam) == BN_CLICKED;
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
@@ -59,40 +44,36 @@ LRESULT CALLBACK clickCounter(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 // parent, K it stops, H the host subclasses the button, O it takes its
 // subclass off, C a click, X the button is destroyed, D the parent. The twin
 // skips S and K. Whatever is left is destroyed at the end.
-Heard run(const std::string& steps, bool skinned, bool byComctl)
+std::array<LONG_PTR, 5> run(const std::string& steps, bool skinned, bool byComctl)
 {
     g_heard = {};
     registerPlainClass(L"QmClickCounter", clickCounter);
     UniqueWindow parent = makeTopLevel(L"QmClickCounter", 200, 60);
     HWND button = nullptr;
+    const auto hand = reinterpret_cast<LONG_PTR>(&handSubclass);
     for (char step : steps) {
-        if (step == 'B') {
+        switch (skinned || (step != 'S' && step != 'K') ? step : 0) {
+        case 'B':
             button = makeChild(parent.get(), L"Button", L"Go", BS_PUSHBUTTON, 5, 5, 80, 25);
-            g_heard.madeWith = skin::isAttached(button) ? reinterpret_cast<LONG_PTR>(skin::savedProcOf(button))
-                                                        : GetWindowLongPtrW(button, GWLP_WNDPROC);
-        } else if (step == 'S' && skinned) {
+            g_heard[madeWith] = skin::isAttached(button) ? reinterpret_cast<LONG_PTR>(skin::savedProcOf(button))
+                                                         : GetWindowLongPtrW(button, GWLP_WNDPROC);
+            break;
+        case 'S':
             EXPECT_EQ(skin::startSkinEngine(parent.get()), 1) << steps;
             EXPECT_TRUE(!button || skin::isAttached(button)) << steps << ": skinned again where it stands";
-        } else if (step == 'K' && skinned) {
+            break;
+        case 'K':
             EXPECT_EQ(skin::stopSkinEngine(parent.get()), 1) << steps;
             EXPECT_EQ(skin::attachedWindowCount(), 0) << steps << ": a passing window counts as given back";
-        } else if (step == 'H' && byComctl) {
-            SetWindowSubclass(button, commonSubclass, 1, 0);
-        } else if (step == 'H') {
-            g_replaced[button] = SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&handSubclass));
-        } else if (step == 'O' && byComctl) {
-            RemoveWindowSubclass(button, commonSubclass, 1);
-        } else if (step == 'O') {
-            SetWindowLongPtrW(button, GWLP_WNDPROC, g_replaced[button]);
-        } else if (step == 'C') {
-            SendMessageW(button, BM_CLICK, 0, 0);
-        } else if (step == 'X') {
-            DestroyWindow(std::exchange(button, nullptr));
-        } else if (step == 'D') {
-            DestroyWindow(parent.release());
+            break;
+        case 'H': byComctl ? void(SetWindowSubclass(button, commonSubclass, 1, 0)) : void(g_replaced[button] = SetWindowLongPtrW(button, GWLP_WNDPROC, hand)); break;
+        case 'O': byComctl ? void(RemoveWindowSubclass(button, commonSubclass, 1)) : void(SetWindowLongPtrW(button, GWLP_WNDPROC, g_replaced[button])); break;
+        case 'C': SendMessageW(button, BM_CLICK, 0, 0); break;
+        case 'X': DestroyWindow(std::exchange(button, nullptr)); break;
+        case 'D': DestroyWindow(parent.release()); break;
         }
     }
-    g_heard.finalProc = IsWindow(button) ? GetWindowLongPtrW(button, GWLP_WNDPROC) : 0;
+    g_heard[finalProc] = IsWindow(button) ? GetWindowLongPtrW(button, GWLP_WNDPROC) : 0;
     if (IsWindow(parent.get()) && skinned)
         skin::stopSkinEngine(parent.get());
     parent.reset();
