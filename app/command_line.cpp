@@ -2,6 +2,7 @@
 
 #include "app/actions.h"
 #include "app/menu_policy.h"
+#include "app/registry_script.h"
 #include "win32/handles.h"
 
 #include <windows.h>
@@ -40,9 +41,9 @@ int status()
     return disabled ? kExitDisabled : kExitDone;
 }
 
-int applyScript(Launcher& launcher, const ScriptAction& action)
+int applyScript(Launcher& launcher, Elevation& elevation, const ScriptAction& action)
 {
-    Actions actions(launcher);
+    Actions actions(launcher, systemDirectory(), systemFolders(), elevation);
     const ScriptOutcome outcome = actions.applyScript(action);
     writeLine(outcomeMessage(outcome, action, Language::english));
     return succeeded(outcome) ? kExitDone : kExitFailed;
@@ -88,13 +89,13 @@ Command parseArgument(std::wstring_view argument)
     return Command::invalid;
 }
 
-int runCommandLine(std::span<const std::wstring> arguments, Launcher& launcher)
+int runCommandLine(std::span<const std::wstring> arguments, Launcher& launcher, Elevation& elevation)
 {
     switch (arguments.size() == 1 ? parseArgument(arguments[0]) : Command::invalid) {
     case Command::enable:
-        return applyScript(launcher, kEnableMenu);
+        return applyScript(launcher, elevation, kEnableMenu);
     case Command::disable:
-        return applyScript(launcher, kDisableMenu);
+        return applyScript(launcher, elevation, kDisableMenu);
     case Command::status:
         return status();
     case Command::restartShell:

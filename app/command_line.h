@@ -5,6 +5,7 @@
 // prompt) and tell its outcome.
 #pragma once
 
+#include "app/elevation.h"
 #include "app/launcher.h"
 
 #include <span>
@@ -24,8 +25,10 @@ inline constexpr int kExitBadArgument = 87; // the line shows the usage
 Command parseArgument(std::wstring_view argument);
 
 // Runs the arguments after the program's name (at least one), writes the
-// line and returns the exit code.
-int runCommandLine(std::span<const std::wstring> arguments, Launcher& launcher);
+// line and returns the exit code. /enable and /disable without administrator
+// rights ask `elevation` for them.
+int runCommandLine(std::span<const std::wstring> arguments, Launcher& launcher,
+                   Elevation& elevation = systemElevation());
 
 // Writes one line: UTF-8 into a file or pipe, the console's own Unicode
 // output into a console; with no output at all, into the parent's console.

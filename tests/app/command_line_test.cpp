@@ -3,6 +3,8 @@
 // built programs import and the rights they ask for.
 #include "app_support.h"
 
+#include "app/command_line.h"
+
 #include <set>
 
 namespace {
@@ -89,3 +91,25 @@ TEST(BuiltPrograms, ImportOnlyTheSystemsOwnLibrariesAndAskForNoRights)
 }
 
 } // namespace
+
+// Run without administrator rights, /enable and /disable ask for them once;
+// a declined prompt runs nothing else, ends with exit code 2 and says so.
+TEST(CommandLine, DeclinedElevationFailsWithExitCode2AndSaysSo)
+{
+    for (const std::wstring argument : {L"/enable", L"/disable"}) {
+        qmapp::RecordingLauncher elevation;
+        elevation.run = ElevatedRun{ElevatedResult::declined};
+        HANDLE read = nullptr, write = nullptr, out = GetStdHandle(STD_OUTPUT_HANDLE);
+        CreatePipe(&read, &write, nullptr, 0);
+        SetStdHandle(STD_OUTPUT_HANDLE, write);
+        EXPECT_EQ(runCommandLine({&argument, 1}, elevation, elevation), kExitFailed);
+        SetStdHandle(STD_OUTPUT_HANDLE, out);
+        CloseHandle(write);
+        char line[256]{};
+        DWORD got = 0;
+        ReadFile(read, line, sizeof line - 1, &got, nullptr);
+        CloseHandle(read);
+        EXPECT_STREQ(line, "Nothing was changed: administrator rights were declined.\r\n");
+        EXPECT_EQ(elevation.launches.size(), 1u) << "one prompt, nothing else started";
+    }
+}
