@@ -30,7 +30,7 @@ constexpr int kImagePixels = 7 * 84 + 15 * 18 + 18 * 24 + 13 * 52 + 9 * 20;
 
 bool isSkinned(HWND hwnd) noexcept
 {
-    return GetPropW(hwnd, skin::prop::kProcAddr) != nullptr;
+    return GetPropW(hwnd, skin::prop::kProcAddr.text) != nullptr;
 }
 
 // A baseline window that got skinned would make every ratio meaningless.
@@ -242,14 +242,14 @@ void measureRouting(Results& results, HWND skinned, HWND plain)
                                       "the same message to the unskinned button"));
 
     results.parts.push_back(partRow("GetPropW, one property", "ns", sample([skinned] {
-        GetPropW(skinned, skin::prop::kProcAddr);
-    }), "skinWindowProc reads PROCADDR for every message"));
+        GetPropW(skinned, skin::prop::kProcAddr.text);
+    }), "a trip to the Wine server; the engine reads its own copy on the message path"));
     results.parts.push_back(partRow("CallWindowProcW to the button's own procedure", "ns", sample([skinned] {
-        CallWindowProcW(reinterpret_cast<WNDPROC>(GetPropW(skinned, skin::prop::kProcAddr)), skinned, WM_NULL, 0, 0);
-    }), "includes the GetPropW that finds it"));
+        CallWindowProcW(skin::savedProcOf(skinned), skinned, WM_NULL, 0, 0);
+    }), "the saved procedure read from the engine's own copy"));
     results.parts.push_back(partRow("SetPropW, one property", "ns", sample([skinned] {
-        SetPropW(skinned, skin::prop::kAlphaLevel, GetPropW(skinned, skin::prop::kAlphaLevel));
-    }), "includes a GetPropW"));
+        SetPropW(skinned, skin::prop::kAlphaLevel.text, GetPropW(skinned, skin::prop::kAlphaLevel.text));
+    }), "includes a GetPropW; the engine writes a property when its value changes"));
     results.parts.push_back(partRow("GetClassNameW", "ns", sample([skinned] {
         wchar_t name[256];
         GetClassNameW(skinned, name, 255);

@@ -83,8 +83,8 @@ void releaseButtonSurfaces(HWND hwnd) noexcept
 {
     // Each handle is read as its property is removed.
     for (int n = 0; n < 4; ++n) {
-        const auto dc = static_cast<HDC>(RemovePropW(hwnd, prop::kSurfaceDc[n]));
-        const auto bitmap = static_cast<HBITMAP>(RemovePropW(hwnd, prop::kSurfaceBitmap[n]));
+        const auto dc = reinterpret_cast<HDC>(takeProp(hwnd, prop::kSurfaceDc[n]));
+        const auto bitmap = reinterpret_cast<HBITMAP>(takeProp(hwnd, prop::kSurfaceBitmap[n]));
         if (dc) {
             SelectObject(dc, stockBitmap());
             DeleteDC(dc);

@@ -9,6 +9,14 @@ namespace {
 
 thread_local HHOOK t_hook = nullptr;
 
+// Whether a new window's parent is skinned is read from its outward record: a
+// window made now may have the handle of one destroyed without the skin's
+// knowledge, whose values the engine still holds.
+bool isRecordedAttached(HWND hwnd) noexcept
+{
+    return GetPropW(hwnd, prop::kProcAddr.text) != nullptr;
+}
+
 // A control has no state of its own until its procedure has handled
 // WM_NCCREATE and WM_CREATE, so the window is attached only then. Until
 // then this procedure stands in front of its own and passes every message on.
@@ -31,7 +39,7 @@ LRESULT CALLBACK creationProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     }
     // Skinned like the windows present at the start: the ones it made below
     // itself while it was created first, then the window.
-    if (isAttached(GetAncestor(hwnd, GA_PARENT))) {
+    if (isRecordedAttached(GetAncestor(hwnd, GA_PARENT))) {
         EnumChildWindows(hwnd, attachChildCallback, 0);
         attachWindow(hwnd);
     }
@@ -45,8 +53,9 @@ LRESULT CALLBACK creationHookProc(int code, WPARAM wParam, LPARAM lParam) noexce
     if (code != HCBT_CREATEWND || refused)
         return refused;
     const auto hwnd = reinterpret_cast<HWND>(wParam);
+    forgetState(hwnd); // a new window holds nothing yet
     const CREATESTRUCTW* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam)->lpcs;
-    if (!(create->style & WS_CHILD) || !isAttached(create->hwndParent) || !belongsToThisThread(create->hwndParent))
+    if (!(create->style & WS_CHILD) || !isRecordedAttached(create->hwndParent) || !belongsToThisThread(create->hwndParent))
         return 0;
     const LONG_PTR ownProc = GetWindowLongPtrW(hwnd, GWLP_WNDPROC);
     setProp(hwnd, prop::kCreateProc, ownProc);

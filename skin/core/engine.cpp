@@ -49,16 +49,15 @@ void attachPushButton(HWND hwnd) noexcept
 void detachPushButton(HWND hwnd, bool destroyed) noexcept
 {
     releaseButtonSurfaces(hwnd);
-    // Each property is read as it is removed: one trip to the server, not two.
-    if (const auto timer = reinterpret_cast<UINT_PTR>(RemovePropW(hwnd, prop::kTimerId)))
+    if (const auto timer = static_cast<UINT_PTR>(takeProp(hwnd, prop::kTimerId)))
         KillTimer(hwnd, timer);
     // Give back only the button type attach changed: the enabled and visible
     // bits are the window's own business since then.
-    const auto saved = reinterpret_cast<LONG_PTR>(RemovePropW(hwnd, prop::kOldStyle));
+    const auto saved = takeProp(hwnd, prop::kOldStyle);
     const LONG_PTR current = GetWindowLongPtrW(hwnd, GWL_STYLE);
     if (saved && (current & kButtonTypeMask) != (saved & kButtonTypeMask))
         SetWindowLongPtrW(hwnd, GWL_STYLE, (current & ~kButtonTypeMask) | (saved & kButtonTypeMask));
-    for (const wchar_t* name : {prop::kMouseFlag, prop::kOldState, prop::kAlphaLevel, prop::kShield})
+    for (const PropName& name : {prop::kMouseFlag, prop::kOldState, prop::kAlphaLevel, prop::kShield})
         removeProp(hwnd, name);
     if (!destroyed)
         SetWindowRgn(hwnd, nullptr, TRUE);
@@ -108,7 +107,7 @@ void removeKindState(HWND hwnd, ControlKind kind, bool destroyed = false) noexce
         removeProp(hwnd, prop::kMouseFlag);
         removeProp(hwnd, prop::kOldState);
     } else if (kind == ControlKind::listHeader) {
-        for (const wchar_t* n : {prop::kMouseFlag, prop::kHdIndex, prop::kHmIndex})
+        for (const PropName& n : {prop::kMouseFlag, prop::kHdIndex, prop::kHmIndex})
             removeProp(hwnd, n);
     }
 }
@@ -155,6 +154,27 @@ void leaveChain(HWND hwnd, LONG_PTR savedProc) noexcept
         setProp(hwnd, prop::kPassProc, savedProc);
 }
 
+// False if the window is skinned already, as its outward record says. A
+// window that still runs the skin's procedure but lost its saved one counts
+// as skinned: subclassing it again would save the skin's procedure as its
+// own, and every message would call itself until the stack ran out. A window
+// that passes its messages on is given back. Anything else the engine holds
+// for a window without a record of the skin's, bar a new child's own
+// procedure, belongs to a window destroyed without the skin's knowledge whose
+// handle this one has now, and is forgotten.
+bool hasFreshState(HWND hwnd) noexcept
+{
+    if (GetPropW(hwnd, prop::kProcAddr.text))
+        return false;
+    const bool held = holdsState(hwnd);
+    const bool passing = held && GetPropW(hwnd, prop::kPassProc.text);
+    if (!passing && GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(t_engine.layers.windowProc))
+        return false;
+    if (held && !passing && !GetPropW(hwnd, prop::kCreateProc.text))
+        forgetState(hwnd);
+    return true;
+}
+
 // Puts the skin's procedure into the window's chain; returns the procedure it
 // passes messages on to, or 0 if the window cannot be subclassed. A window
 // given back while something sat above the skin still has the skin's
@@ -162,7 +182,7 @@ void leaveChain(HWND hwnd, LONG_PTR savedProc) noexcept
 // would hand every message to the first one.
 LONG_PTR joinChain(HWND hwnd) noexcept
 {
-    if (const auto passProc = reinterpret_cast<LONG_PTR>(RemovePropW(hwnd, prop::kPassProc)))
+    if (const LONG_PTR passProc = takeProp(hwnd, prop::kPassProc))
         return passProc;
     return SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(t_engine.layers.windowProc));
 }
@@ -237,14 +257,7 @@ int attach(HWND hwnd, bool asContainer, bool underContainer) noexcept
     // and another thread's windows belong to that thread's engine.
     if (!belongsToThisThread(hwnd))
         return 0;
-    if (getProp(hwnd, prop::kProcAddr) != 0)
-        return 0;
-    // A window that still runs the skin's procedure but lost its saved one
-    // counts as attached: subclassing it again would save the skin's
-    // procedure as its own, and every message would call itself until the
-    // stack ran out. A window that passes its messages on is given back.
-    if (GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(t_engine.layers.windowProc)
-        && !getProp(hwnd, prop::kPassProc))
+    if (!hasFreshState(hwnd))
         return 0;
 
     const std::wstring name = lowerClassName(hwnd);
@@ -293,7 +306,7 @@ int detach(HWND hwnd, bool asContainer, std::optional<Repaint> how) noexcept
         removeKindState(hwnd, windowKind(hwnd), destroyed);
     // Scroll bars of any window; bits taken off for the message being
     // handled go back when it returns.
-    for (const wchar_t* n : {prop::kScrollHot, prop::kScrollDown, prop::kScrollSign})
+    for (const PropName& n : {prop::kScrollHot, prop::kScrollDown, prop::kScrollSign})
         removeProp(hwnd, n);
 
     removeProp(hwnd, prop::kProcAddr);

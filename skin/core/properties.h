@@ -1,49 +1,78 @@
-// The skin state of a window lives on the window itself, as named window
-// properties. Every name is here, once; a missing property reads as 0.
+// The skin state of a window. The thread's engine keeps it in memory of its
+// own, which every message reads, and writes each value to the window as a
+// named window property, its outward record, when the value changes: under
+// Wine every property call is a trip to the server. Every name is here, once;
+// a missing value reads as 0.
 #pragma once
 
 #include <windows.h>
 
 namespace skin {
 
+// A property's name on the window and its place in the engine's own copy.
+struct PropName {
+    const wchar_t* text;
+    int slot;
+};
+
 namespace prop {
-inline constexpr const wchar_t* kProcAddr = L"PROCADDR";     // the window procedure attach replaced
-inline constexpr const wchar_t* kCreateProc = L"CREATEPROC"; // a new child's own procedure until it is created
-inline constexpr const wchar_t* kPassProc = L"PASSPROC";     // where a given-back window's messages still pass (see passOn)
-inline constexpr const wchar_t* kOldState = L"OLDSTATE";     // visual state last drawn
-inline constexpr const wchar_t* kOldStyle = L"OLDSTYLE";     // push button style before attach
-inline constexpr const wchar_t* kMouseFlag = L"MOUSEFLAG";   // 1 while a leave notification is pending
-inline constexpr const wchar_t* kTimerId = L"TIMERID";       // running fade timer, or 0
-inline constexpr const wchar_t* kAlphaLevel = L"ALPHALEVEL"; // alpha of the next fade paint
-inline constexpr const wchar_t* kShield = L"SHIELD";         // 1 while a push button shows the elevation shield
-inline constexpr const wchar_t* kHdIndex = L"HDINDEX";       // header item held down, or -1
-inline constexpr const wchar_t* kHmIndex = L"HMINDEX";       // header item under the mouse, or -1
-inline constexpr const wchar_t* kScrollHot = L"SBHOT";       // scroll-bar part under the mouse (scrollPartCode)
-inline constexpr const wchar_t* kScrollDown = L"SBDOWN";     // scroll-bar part held down (scrollPartCode)
-inline constexpr const wchar_t* kScrollBits = L"SBBITS";     // WS_VSCROLL/WS_HSCROLL taken off for a moment
-inline constexpr const wchar_t* kScrollSign = L"SBSIGN";     // checksum of the scroll information last drawn
+inline constexpr PropName kProcAddr{L"PROCADDR", 0};   // the window procedure attach replaced
+inline constexpr PropName kCreateProc{L"CREATEPROC", 1};// a new child's own procedure until it is created
+inline constexpr PropName kPassProc{L"PASSPROC", 2};   // where a given-back window's messages still pass (see passOn)
+inline constexpr PropName kOldState{L"OLDSTATE", 3};   // visual state last drawn
+inline constexpr PropName kOldStyle{L"OLDSTYLE", 4};   // push button style before attach
+inline constexpr PropName kMouseFlag{L"MOUSEFLAG", 5}; // 1 while a leave notification is pending
+inline constexpr PropName kTimerId{L"TIMERID", 6};     // running fade timer, or 0
+inline constexpr PropName kAlphaLevel{L"ALPHALEVEL", 7};// alpha of the next fade paint
+inline constexpr PropName kShield{L"SHIELD", 8};       // 1 while a push button shows the elevation shield
+inline constexpr PropName kHdIndex{L"HDINDEX", 9};     // header item held down, or -1
+inline constexpr PropName kHmIndex{L"HMINDEX", 10};    // header item under the mouse, or -1
+inline constexpr PropName kScrollHot{L"SBHOT", 11};    // scroll-bar part under the mouse (scrollPartCode)
+inline constexpr PropName kScrollDown{L"SBDOWN", 12};  // scroll-bar part held down (scrollPartCode)
+inline constexpr PropName kScrollBits{L"SBBITS", 13};  // WS_VSCROLL/WS_HSCROLL taken off for a moment
+inline constexpr PropName kScrollSign{L"SBSIGN", 14};  // checksum of the scroll information last drawn
 // The push button's four state surfaces: "HDC0".."HDC3" and "BMP0".."BMP3".
-inline constexpr const wchar_t* kSurfaceDc[4] = {L"HDC0", L"HDC1", L"HDC2", L"HDC3"};
-inline constexpr const wchar_t* kSurfaceBitmap[4] = {L"BMP0", L"BMP1", L"BMP2", L"BMP3"};
+inline constexpr PropName kSurfaceDc[4] = {{L"HDC0", 15}, {L"HDC1", 16}, {L"HDC2", 17}, {L"HDC3", 18}};
+inline constexpr PropName kSurfaceBitmap[4] = {{L"BMP0", 19}, {L"BMP1", 20}, {L"BMP2", 21}, {L"BMP3", 22}};
+inline constexpr int kCount = 23;
 } // namespace prop
 
 // Visual states, the number kept in OLDSTATE.
 enum class VisualState : int { normal = 0, hot = 1, pressed = 2, disabled = 3 };
 
+// The engine's own copy, one table a thread. A window's values there are
+// dropped with its last one, or when a new window turns out to have the
+// handle of one that went without the skin's knowledge (forgetState).
+LONG_PTR readState(HWND hwnd, int slot) noexcept;
+bool writeState(HWND hwnd, int slot, LONG_PTR value) noexcept; // false if it held the value already
+bool takeState(HWND hwnd, int slot, LONG_PTR& value) noexcept;  // false if it held none
+void forgetState(HWND hwnd) noexcept;
+bool holdsState(HWND hwnd) noexcept;
+
 // Property values are pointer-sized; signed values such as -1 read back signed.
-inline LONG_PTR getProp(HWND hwnd, const wchar_t* name) noexcept
+inline LONG_PTR getProp(HWND hwnd, const PropName& name) noexcept
 {
-    return reinterpret_cast<LONG_PTR>(GetPropW(hwnd, name));
+    return readState(hwnd, name.slot);
 }
 
-inline void setProp(HWND hwnd, const wchar_t* name, LONG_PTR value) noexcept
+inline void setProp(HWND hwnd, const PropName& name, LONG_PTR value) noexcept
 {
-    SetPropW(hwnd, name, reinterpret_cast<HANDLE>(value));
+    if (writeState(hwnd, name.slot, value))
+        SetPropW(hwnd, name.text, reinterpret_cast<HANDLE>(value));
 }
 
-inline void removeProp(HWND hwnd, const wchar_t* name) noexcept
+// Removes the value and returns it.
+inline LONG_PTR takeProp(HWND hwnd, const PropName& name) noexcept
 {
-    RemovePropW(hwnd, name);
+    LONG_PTR value = 0;
+    if (takeState(hwnd, name.slot, value))
+        RemovePropW(hwnd, name.text);
+    return value;
+}
+
+inline void removeProp(HWND hwnd, const PropName& name) noexcept
+{
+    takeProp(hwnd, name);
 }
 
 inline VisualState getState(HWND hwnd) noexcept
@@ -61,19 +90,19 @@ inline void setAlpha(HWND hwnd, int alpha) noexcept { setProp(hwnd, prop::kAlpha
 
 inline WNDPROC savedProcOf(HWND hwnd) noexcept
 {
-    return reinterpret_cast<WNDPROC>(GetPropW(hwnd, prop::kProcAddr));
+    return reinterpret_cast<WNDPROC>(getProp(hwnd, prop::kProcAddr));
 }
 
 // A handler that forwarded a message checks this before it changes anything:
 // the window's own procedure may have detached or destroyed it meanwhile.
 inline bool isAttached(HWND hwnd) noexcept
 {
-    return GetPropW(hwnd, prop::kProcAddr) != nullptr;
+    return getProp(hwnd, prop::kProcAddr) != 0;
 }
 
 inline HDC stateSurface(HWND hwnd, int n) noexcept
 {
-    return reinterpret_cast<HDC>(GetPropW(hwnd, prop::kSurfaceDc[n]));
+    return reinterpret_cast<HDC>(getProp(hwnd, prop::kSurfaceDc[n]));
 }
 
 } // namespace skin

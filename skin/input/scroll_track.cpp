@@ -72,7 +72,7 @@ bool nearBar(const ScrollBarGeometry& g, POINT p) noexcept
     return PtInRect(&zone, p) != FALSE;
 }
 
-void showPart(HWND hwnd, const wchar_t* name, int code) noexcept
+void showPart(HWND hwnd, const PropName& name, int code) noexcept
 {
     if (getProp(hwnd, name) == code)
         return;

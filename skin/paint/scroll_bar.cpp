@@ -165,7 +165,7 @@ LONG_PTR takeQuietScrollBits(HWND hwnd) noexcept
 {
     if (t_quietWindows > 0)
         --t_quietWindows;
-    return reinterpret_cast<LONG_PTR>(RemovePropW(hwnd, prop::kScrollBits));
+    return takeProp(hwnd, prop::kScrollBits);
 }
 
 LONG_PTR scrollStyleOf(HWND hwnd) noexcept

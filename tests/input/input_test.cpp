@@ -88,11 +88,11 @@ constexpr WPARAM kHeld = MK_LBUTTON;
 const LPARAM kMiddle = packPoint(5, 5);
 
 // Properties as "s1 m0 a30 f1 h-1 d2": OLDSTATE, MOUSEFLAG, ALPHALEVEL, fade running, HMINDEX, HDINDEX.
-const std::pair<char, const wchar_t*> kProps[] = {{'s', skin::prop::kOldState}, {'m', skin::prop::kMouseFlag},
+const std::pair<char, skin::PropName> kProps[] = {{'s', skin::prop::kOldState}, {'m', skin::prop::kMouseFlag},
                                                   {'a', skin::prop::kAlphaLevel}, {'f', skin::prop::kTimerId},
                                                   {'h', skin::prop::kHmIndex}, {'d', skin::prop::kHdIndex}};
 
-void forEachProp(const char* text, const std::function<void(const wchar_t*, int, bool)>& each)
+void forEachProp(const char* text, const std::function<void(const skin::PropName&, int, bool)>& each)
 {
     std::istringstream in(text);
     for (std::string token; in >> token;)
@@ -167,21 +167,21 @@ TEST(Input, EveryRowOfTheStateTable)
         InputForm f;
         HWND hwnd = f.*row.control;
         pointAt(row.pointer ? f.*row.pointer : nullptr);
-        forEachProp(row.before, [hwnd](const wchar_t* name, int value, bool fade) {
+        forEachProp(row.before, [hwnd](const skin::PropName& name, int value, bool fade) {
             fade ? void(value ? skin::startFadeTimer(hwnd) : skin::stopFadeTimer(hwnd)) : skin::setProp(hwnd, name, value);
         });
         skin::UniqueBrush wipe(CreateSolidBrush(kWipe)); // so a later paint can be told from none
         RECT all{0, 0, 200, 100};
         FillRect(skin::WindowDc(hwnd).get(), &all, wipe.get());
         SendMessageW(hwnd, row.msg, row.wParam, row.lParam);
-        forEachProp(row.after, [&](const wchar_t* name, int value, bool fade) {
+        forEachProp(row.after, [&](const skin::PropName& name, int value, bool fade) {
             EXPECT_EQ(fade ? skin::getProp(hwnd, name) != 0 : skin::getProp(hwnd, name), value)
-                << row.what << ": " << std::string(name, name + wcslen(name));
+                << row.what << ": " << std::string(name.text, name.text + wcslen(name.text));
         });
         EXPECT_TRUE(row.painted < 0 || paintedOver(hwnd, kWipe) == (row.painted == 1)) << row.what << ": painted";
         if (row.control == &F::label) {
-            EXPECT_EQ(GetPropW(f.form.get(), skin::prop::kOldState), nullptr);
-            EXPECT_EQ(GetPropW(hwnd, skin::prop::kOldState), nullptr);
+            EXPECT_EQ(GetPropW(f.form.get(), skin::prop::kOldState.text), nullptr);
+            EXPECT_EQ(GetPropW(hwnd, skin::prop::kOldState.text), nullptr);
         }
     }
 }
@@ -207,7 +207,7 @@ TEST(Input, HitAreasReleasesAndFocus)
         SendMessageW(released, WM_LBUTTONUP, 0, kMiddle);
         EXPECT_EQ(skin::getState(f.check), skin::VisualState::normal);
         EXPECT_EQ(skin::getState(f.option), skin::VisualState::normal);
-        EXPECT_EQ(GetPropW(loose, skin::prop::kOldState), nullptr) << "a window never attached is skipped";
+        EXPECT_EQ(GetPropW(loose, skin::prop::kOldState.text), nullptr) << "a window never attached is skipped";
     }
 
     // A focus change redraws the faces with the focus box.
@@ -222,7 +222,7 @@ TEST(Input, HitAreasReleasesAndFocus)
     skin::stopFadeTimer(f.push);
     InvalidateRect(f.push, nullptr, FALSE);
     SetFocus(f.push);
-    EXPECT_EQ(GetPropW(f.push, skin::prop::kTimerId), nullptr);
+    EXPECT_EQ(GetPropW(f.push, skin::prop::kTimerId.text), nullptr);
 }
 
 TEST(Input, ResizesMovesAndOwnedWindows)
@@ -275,16 +275,16 @@ TEST(Input, RealPointerAcrossTheControlsOntoAForeignWindow)
     // The controls' own procedures see no moves, so none asks for leave notifications or repaints a hot item
     // itself, as buttons and headers of the classic look do not: only what the skin does brings them back.
     for (HWND h : controls)
-        SetPropW(h, L"QmOwnProc", GetPropW(h, skin::prop::kProcAddr)), SetPropW(h, skin::prop::kProcAddr, reinterpret_cast<HANDLE>(
+        SetPropW(h, L"QmOwnProc", GetPropW(h, skin::prop::kProcAddr.text)), skin::setProp(h, skin::prop::kProcAddr, reinterpret_cast<LONG_PTR>(
             +[](HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
                 return msg == WM_MOUSEMOVE ? 0 : CallWindowProcW(reinterpret_cast<WNDPROC>(GetPropW(hwnd, L"QmOwnProc")), hwnd, msg, wParam, lParam);
             }));
     const auto atRest = [&] { return std::ranges::none_of(controls, [](HWND h) {
-        return GetPropW(h, skin::prop::kOldState) || GetPropW(h, skin::prop::kMouseFlag) || GetPropW(h, skin::prop::kTimerId); }); };
+        return GetPropW(h, skin::prop::kOldState.text) || GetPropW(h, skin::prop::kMouseFlag.text) || GetPropW(h, skin::prop::kTimerId.text); }); };
     pointAt(nullptr);
     paintNow(f.form.get()); // the looks before; afterwards only what the pointer made them paint
     const Dib before = captureWindow(f.form.get());
-    const struct { HWND at; int x; HWND hwnd; const wchar_t* prop; int value; } steps[] = {
+    const struct { HWND at; int x; HWND hwnd; skin::PropName prop; int value; } steps[] = {
         {f.push, -1, f.push, skin::prop::kOldState, 1}, {f.check, -1, f.check, skin::prop::kOldState, 1},
         {f.option, -1, f.option, skin::prop::kOldState, 1}, {f.comboList, -1, f.comboList, skin::prop::kOldState, 1},
         {f.comboEdit, 95, f.comboEdit, skin::prop::kOldState, 1}, {f.header, 25, f.header, skin::prop::kHmIndex, 0},

@@ -182,12 +182,12 @@ TEST(Lifecycle, StopBeforeStartOrTwiceRemovedSavedProcedureAndWindowsDestroyedMi
 
     // A window whose saved procedure was removed gets default processing, and is not attached again: it
     // would keep the skin's own procedure as its saved one and every message would call itself without end.
-    const HANDLE saved = RemovePropW(push, skin::prop::kProcAddr);
+    const LONG_PTR saved = skin::takeProp(push, skin::prop::kProcAddr);
     for (UINT msg : {WM_PAINT, WM_NCPAINT, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_TIMER, WM_SIZE, WM_KEYUP})
         SendMessageW(push, msg, 0, 0);
     EXPECT_TRUE(pumpBounded());
     EXPECT_EQ(skin::attachWindow(push), 0);
-    SetPropW(push, skin::prop::kProcAddr, saved);
+    skin::setProp(push, skin::prop::kProcAddr, saved);
     EXPECT_EQ(skin::stopSkinEngine(plain->hwnd()), 1);
     EXPECT_EQ(skin::stopSkinEngine(plain->hwnd()), 0);
     EXPECT_EQ(skin::attachedWindowCount(), 0);
@@ -225,8 +225,8 @@ TEST(Lifecycle, StopBeforeStartOrTwiceRemovedSavedProcedureAndWindowsDestroyedMi
                 EXPECT_EQ(skin::attachedWindowCount(), wholeForm || how == stopped ? 0 : attached - 1);
                 EXPECT_TRUE(pumpBounded()); // the fade's timer messages went with the window
                 EXPECT_EQ(skin::stopSkinEngine(form->hwnd()), wholeForm || how == stopped ? 0 : 1) << "the rest comes off whole";
-                for (const wchar_t* name : {skin::prop::kOldState, skin::prop::kMouseFlag, skin::prop::kTimerId})
-                    EXPECT_EQ(GetPropW(control, name), nullptr) << "left on a window the skin gave back";
+                for (const skin::PropName& name : {skin::prop::kOldState, skin::prop::kMouseFlag, skin::prop::kTimerId})
+                    EXPECT_EQ(GetPropW(control, name.text), nullptr) << "left on a window the skin gave back";
                 EXPECT_EQ(skin::attachedWindowCount(), 0);
                 EXPECT_FALSE(skin::skinInitialised());
             }
