@@ -101,3 +101,24 @@ TEST(Subclass, HostSubclassesHearWhatTheyHearWithoutTheSkin)
         for (bool byComctl : {false, true})
             EXPECT_EQ(run(steps, true, byComctl), run(steps, false, byComctl)) << steps << (byComctl ? " comctl32" : " by hand");
 }
+
+// A window destroyed without the skin's knowledge (its chain cut above the
+// skin's procedure, or a passing one's) leaves its values in the engine's
+// table. A new window that gets its handle, as handles come round again, is
+// skinned afresh: the values are planted as they would be left.
+TEST(Subclass, ANewWindowWithTheHandleOfOneThatWentUnseenInheritsNothing)
+{
+    for (const skin::PropName& left : {skin::prop::kProcAddr, skin::prop::kPassProc}) {
+        UniqueWindow parent = makeTopLevel(L"Form", 200, 60);
+        HWND button = makeChild(parent.get(), L"Button", L"Go", BS_PUSHBUTTON, 5, 5, 80, 25);
+        const LONG_PTR own = GetWindowLongPtrW(button, GWLP_WNDPROC);
+        skin::writeState(button, left.slot, reinterpret_cast<LONG_PTR>(&DefWindowProcW));
+        skin::writeState(button, skin::prop::kOldState.slot, 2);
+        ASSERT_EQ(skin::startSkinEngine(parent.get()), 1);
+        EXPECT_EQ(reinterpret_cast<LONG_PTR>(skin::savedProcOf(button)), own) << left.text;
+        EXPECT_EQ(skin::getState(button), skin::VisualState::normal) << left.text;
+        EXPECT_EQ(GetWindowLongPtrW(button, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&skin::skinWindowProc));
+        skin::stopSkinEngine(parent.get());
+        EXPECT_FALSE(skin::holdsState(button)) << left.text;
+    }
+}
