@@ -39,10 +39,27 @@ SurfaceSize surfaceSizeOf(HWND hwnd) noexcept
 }
 
 // The faces are drawn by the paint layer, which the router lent at start-up.
-void drawFaces(HWND hwnd, const HDC (&surfaces)[4]) noexcept
+void drawFaces(HWND hwnd) noexcept
 {
     if (const auto draw = upperLayers().drawButtonFaces)
-        draw(hwnd, surfaces);
+        draw(hwnd);
+}
+
+// The thread's face context and the bitmap selected into it now: another
+// button's is selected in its place only when a face of that one is wanted.
+thread_local HDC t_faceDc = nullptr;
+thread_local HBITMAP t_selected = nullptr;
+
+// A bitmap is selected out before it is deleted.
+void deleteFaces(HBITMAP faces) noexcept
+{
+    if (!faces)
+        return;
+    if (faces == t_selected) {
+        SelectObject(t_faceDc, stockBitmap());
+        t_selected = nullptr;
+    }
+    DeleteObject(faces);
 }
 
 } // namespace
@@ -50,48 +67,52 @@ void drawFaces(HWND hwnd, const HDC (&surfaces)[4]) noexcept
 void createButtonSurfaces(HWND hwnd) noexcept
 {
     const SurfaceSize size = surfaceSizeOf(hwnd);
-    HDC surfaces[4]{};
-    for (int n = 0; n < 4; ++n) {
-        HDC dc = CreateCompatibleDC(nullptr);
-        HBITMAP bitmap = createDisplayBitmap(size.width, size.height);
-        SelectObject(dc, bitmap);
-        setProp(hwnd, prop::kSurfaceDc[n], reinterpret_cast<LONG_PTR>(dc));
-        setProp(hwnd, prop::kSurfaceBitmap[n], reinterpret_cast<LONG_PTR>(bitmap));
-        surfaces[n] = dc;
+    if (HBITMAP faces = createDisplayBitmap(size.width, 4 * size.height)) {
+        setProp(hwnd, prop::kFaces, reinterpret_cast<LONG_PTR>(faces));
+        drawFaces(hwnd);
     }
-    drawFaces(hwnd, surfaces);
 }
 
 void resizeButtonSurfaces(HWND hwnd) noexcept
 {
     const SurfaceSize size = surfaceSizeOf(hwnd);
-    HDC surfaces[4]{};
-    for (int n = 0; n < 4; ++n) {
-        HDC dc = surfaces[n] = stateSurface(hwnd, n);
-        if (!dc)
-            continue;
-        HBITMAP bitmap = createDisplayBitmap(size.width, size.height);
-        if (!bitmap)
-            continue; // keep the old picture rather than none
-        DeleteObject(SelectObject(dc, bitmap));
-        setProp(hwnd, prop::kSurfaceBitmap[n], reinterpret_cast<LONG_PTR>(bitmap));
+    HBITMAP faces = createDisplayBitmap(size.width, 4 * size.height);
+    if (!faces || !getProp(hwnd, prop::kFaces)) {
+        DeleteObject(faces); // keep the old picture rather than none
+        return;
     }
-    drawFaces(hwnd, surfaces);
+    deleteFaces(reinterpret_cast<HBITMAP>(getProp(hwnd, prop::kFaces)));
+    setProp(hwnd, prop::kFaces, reinterpret_cast<LONG_PTR>(faces));
+    drawFaces(hwnd);
 }
 
 void releaseButtonSurfaces(HWND hwnd) noexcept
 {
-    // Each handle is read as its property is removed.
-    for (int n = 0; n < 4; ++n) {
-        const auto dc = reinterpret_cast<HDC>(takeProp(hwnd, prop::kSurfaceDc[n]));
-        const auto bitmap = reinterpret_cast<HBITMAP>(takeProp(hwnd, prop::kSurfaceBitmap[n]));
-        if (dc) {
-            SelectObject(dc, stockBitmap());
-            DeleteDC(dc);
-        }
-        if (bitmap)
-            DeleteObject(bitmap);
-    }
+    deleteFaces(reinterpret_cast<HBITMAP>(takeProp(hwnd, prop::kFaces)));
+}
+
+HDC stateSurface(HWND hwnd, int n) noexcept
+{
+    const auto faces = reinterpret_cast<HBITMAP>(getProp(hwnd, prop::kFaces));
+    BITMAP bitmap{};
+    if (!faces || n < 0 || n > 3 || !GetObjectW(faces, sizeof bitmap, &bitmap))
+        return nullptr;
+    if (!t_faceDc && !(t_faceDc = CreateCompatibleDC(nullptr)))
+        return nullptr;
+    if (faces != t_selected && SelectObject(t_faceDc, faces))
+        t_selected = faces;
+    SetViewportOrgEx(t_faceDc, 0, n * (bitmap.bmHeight / 4), nullptr);
+    return faces == t_selected ? t_faceDc : nullptr;
+}
+
+void releaseFaceContext() noexcept
+{
+    if (!t_faceDc)
+        return;
+    SelectObject(t_faceDc, stockBitmap());
+    DeleteDC(t_faceDc);
+    t_faceDc = nullptr;
+    t_selected = nullptr;
 }
 
 void setRoundedRegion(HWND hwnd) noexcept

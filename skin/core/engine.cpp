@@ -209,6 +209,7 @@ void windowDetached() noexcept
     stopWatchingChildCreation();
     releaseSkinImages();
     releaseScratchSurfaces();
+    releaseFaceContext();
     t_engine.skinInitialised = false;
     noWindowAttached();
 }

@@ -8,10 +8,10 @@ namespace skin {
 // What the layers above core lend it. Core keeps each window's state and
 // never names the code above it: the router hands in, before the first
 // attach, the procedure every attached window runs and the painter that
-// fills a push button's state surfaces.
+// draws a push button's faces.
 struct UpperLayers {
     WNDPROC windowProc = nullptr;
-    void (*drawButtonFaces)(HWND hwnd, const HDC (&surfaces)[4]) noexcept = nullptr;
+    void (*drawButtonFaces)(HWND hwnd) noexcept = nullptr;
 };
 
 // What startSkinEngine returns while the system's high-contrast mode is on:

@@ -31,10 +31,8 @@ inline constexpr PropName kScrollHot{L"SBHOT", 11};    // scroll-bar part under 
 inline constexpr PropName kScrollDown{L"SBDOWN", 12};  // scroll-bar part held down (scrollPartCode)
 inline constexpr PropName kScrollBits{L"SBBITS", 13};  // WS_VSCROLL/WS_HSCROLL taken off for a moment
 inline constexpr PropName kScrollSign{L"SBSIGN", 14};  // checksum of the scroll information last drawn
-// The push button's four state surfaces: "HDC0".."HDC3" and "BMP0".."BMP3".
-inline constexpr PropName kSurfaceDc[4] = {{L"HDC0", 15}, {L"HDC1", 16}, {L"HDC2", 17}, {L"HDC3", 18}};
-inline constexpr PropName kSurfaceBitmap[4] = {{L"BMP0", 19}, {L"BMP1", 20}, {L"BMP2", 21}, {L"BMP3", 22}};
-inline constexpr int kCount = 23;
+inline constexpr PropName kFaces{L"FACES", 15};       // the push button's four faces, one below the other
+inline constexpr int kCount = 16;
 } // namespace prop
 
 // Visual states, the number kept in OLDSTATE.
@@ -98,11 +96,6 @@ inline WNDPROC savedProcOf(HWND hwnd) noexcept
 inline bool isAttached(HWND hwnd) noexcept
 {
     return getProp(hwnd, prop::kProcAddr) != 0;
-}
-
-inline HDC stateSurface(HWND hwnd, int n) noexcept
-{
-    return reinterpret_cast<HDC>(getProp(hwnd, prop::kSurfaceDc[n]));
 }
 
 } // namespace skin

@@ -1,5 +1,6 @@
 #include "skin/paint/button_face.h"
 
+#include "skin/core/button_surfaces.h"
 #include "skin/core/properties.h"
 #include "skin/images/gdi.h"
 #include "skin/images/rect.h"
@@ -20,7 +21,7 @@ constexpr int kCaptionInset = 2;
 constexpr COLORREF kCaptionColour = 0x00000000;
 
 // Face, content and (while focused) the focus box into the four surfaces.
-void drawFaces(HWND hwnd, const HDC (&surfaces)[4], int dpi) noexcept
+void drawFaces(HWND hwnd, int dpi) noexcept
 {
     WindowBounds bounds;
     getWindowBounds(hwnd, bounds);
@@ -34,7 +35,7 @@ void drawFaces(HWND hwnd, const HDC (&surfaces)[4], int dpi) noexcept
     const FaceContent content(hwnd, dpi);
 
     for (int n = 0; n < 4; ++n) {
-        HDC surface = surfaces[n];
+        HDC surface = stateSurface(hwnd, n);
         if (!surface)
             continue;
         // The font belongs to the control: it is selected out again at once.
@@ -59,13 +60,7 @@ void renderButtonFaces(HWND hwnd) noexcept
 
 void renderButtonFacesAtDpi(HWND hwnd, int dpi) noexcept
 {
-    const HDC surfaces[4] = {stateSurface(hwnd, 0), stateSurface(hwnd, 1), stateSurface(hwnd, 2), stateSurface(hwnd, 3)};
-    drawFaces(hwnd, surfaces, dpi);
-}
-
-void renderButtonFaces(HWND hwnd, const HDC (&surfaces)[4]) noexcept
-{
-    drawFaces(hwnd, surfaces, windowDpi(hwnd));
+    drawFaces(hwnd, dpi);
 }
 
 int blendButtonFace(HWND hwnd, HDC dc) noexcept

@@ -13,8 +13,6 @@ inline constexpr UINT kCaptionFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | 
 
 // Draws face, caption and (while focused) the focus box into the four surfaces.
 void renderButtonFaces(HWND hwnd) noexcept;
-// The same into the four surfaces given, as attach has them at hand.
-void renderButtonFaces(HWND hwnd, const HDC (&surfaces)[4]) noexcept;
 // The window's own surfaces drawn at the DPI given instead of the window's.
 void renderButtonFacesAtDpi(HWND hwnd, int dpi) noexcept;
 // Blends surface OLDSTATE at ALPHALEVEL onto dc, or onto the window's own

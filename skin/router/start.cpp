@@ -10,9 +10,7 @@ namespace skin {
 
 int startSkinEngine(HWND hwnd) noexcept
 {
-    // The face painter is named by its type: renderButtonFaces has two overloads.
-    void (*const drawFaces)(HWND, const HDC (&)[4]) noexcept = &renderButtonFaces;
-    lendUpperLayers({&skinWindowProc, drawFaces});
+    lendUpperLayers({&skinWindowProc, &renderButtonFaces});
     if (leaveToSystemWhileHighContrast(hwnd))
         return kLeftToSystem;
     prepareEngine();

@@ -4,6 +4,7 @@
 
 #include "support/windows.h"
 
+#include "skin/core/button_surfaces.h"
 #include "skin/core/engine.h"
 #include "skin/core/properties.h"
 #include "skin/router/start.h"
@@ -22,7 +23,7 @@ inline std::set<std::wstring> skinProperties(HWND hwnd)
 {
     static const std::set<std::wstring> skinNames = {
         L"PROCADDR", L"CREATEPROC", L"PASSPROC", L"OLDSTATE", L"OLDSTYLE", L"MOUSEFLAG", L"TIMERID", L"ALPHALEVEL", L"HDINDEX", L"HMINDEX",
-        L"SHIELD", L"HDC0", L"HDC1", L"HDC2", L"HDC3", L"BMP0", L"BMP1", L"BMP2", L"BMP3", L"SBHOT", L"SBDOWN", L"SBSIGN",
+        L"SHIELD", L"FACES", L"SBHOT", L"SBDOWN", L"SBSIGN",
         L"SBBITS"};
     std::set<std::wstring> found;
     EnumPropsExW(hwnd, [](HWND, LPWSTR name, HANDLE, ULONG_PTR list) -> BOOL {

@@ -23,7 +23,7 @@ using Names = std::set<std::wstring>;
 namespace {
 
 const Names kPushButtonProps = {L"PROCADDR", L"OLDSTATE", L"OLDSTYLE", L"MOUSEFLAG", L"TIMERID", L"ALPHALEVEL",
-                                L"HDC0", L"HDC1", L"HDC2", L"HDC3", L"BMP0", L"BMP1", L"BMP2", L"BMP3"};
+                                L"FACES"};
 const Names kStatefulProps = {L"PROCADDR", L"OLDSTATE", L"MOUSEFLAG"};
 const Names kHeaderProps = {L"PROCADDR", L"MOUSEFLAG", L"HDINDEX", L"HMINDEX"};
 const Names kProcOnly = {L"PROCADDR"};

@@ -6,6 +6,7 @@
 // pointer moved across the controls with no message sent by the test.
 #include "support/windows.h"
 
+#include "skin/core/button_surfaces.h"
 #include "skin/core/engine.h"
 #include "skin/router/start.h"
 #include "skin/core/properties.h"
