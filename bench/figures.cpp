@@ -5,6 +5,7 @@
 #include "bench/no_launcher.h"
 #include "gallery/gallery_form.h"
 #include "quillmend/skin.h"
+#include "skin/core/button_surfaces.h"
 #include "skin/core/properties.h"
 #include "skin/images/gdi.h"
 #include "skin/images/rect.h"
@@ -13,6 +14,7 @@
 #include "skin/input/fade.h"
 #include "skin/paint/button_face.h"
 #include "skin/paint/scroll_bar.h"
+#include "win32/gdi_objects.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -408,6 +410,48 @@ void measureButtonDialog(Results& results)
                                "a full repaint of the unskinned dialog"});
 }
 
+// Many push buttons in one window, as a large program's windows hold them in
+// all: the time to skin 1,000 until painted, beside a full repaint of the same
+// window unskinned, and the GDI objects the skin holds for 5,000 at once,
+// beside the process's count with the same buttons unskinned.
+void measureManyButtons(Results& results)
+{
+    for (const int count : {1000, 5000}) {
+        const auto window = std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)>(
+            CreateWindowExW(0, L"#32770", L"buttons", WS_POPUP | WS_VISIBLE, 0, 0, 1000, 640, nullptr, nullptr,
+                            nullptr, nullptr),
+            &DestroyWindow);
+        for (int i = 0; i < count; ++i)
+            CreateWindowExW(0, L"Button", L"OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, (i % 40) * 25, (i / 40) % 32 * 20,
+                            40, 20, window.get(), nullptr, nullptr, nullptr);
+        pumpMessages();
+        HWND hwnd = window.get();
+        const std::string buttons = count == 1000 ? "1,000" : "5,000";
+        if (count == 1000) {
+            SampleOptions once;
+            once.samples = 3;
+            once.sampleNs = 1;
+            once.between = [hwnd] { quillmend::skin::stopSkinEngine(hwnd); pumpMessages(); };
+            const Summary attach = sample([hwnd] { quillmend::skin::startSkinEngine(hwnd); pumpMessages(); }, once);
+            once.between = [] { pumpMessages(); };
+            const Summary plain = sample([hwnd] { RedrawWindow(hwnd, nullptr, nullptr, kRepaintFlags); pumpMessages(); }, once);
+            results.figures.push_back({"Skin " + buttons + " push buttons in one window, until painted", "ms", attach,
+                                       plain, "a full repaint of the unskinned window"});
+            continue;
+        }
+        const double unskinned = win32::liveGdiObjects();
+        quillmend::skin::startSkinEngine(hwnd);
+        pumpMessages();
+        const double skinned = win32::liveGdiObjects();
+        quillmend::skin::stopSkinEngine(hwnd);
+        const auto exact = [](double v) { return Summary{v, v, v}; };
+        results.figures.push_back({"GDI objects of the process, " + buttons + " push buttons skinned", "objects",
+                                   exact(skinned), exact(unskinned), "the same buttons unskinned"});
+        results.figures.push_back({"GDI objects per skinned push button, " + buttons + " at once", "objects",
+                                   exact((skinned - unskinned) / count), std::nullopt, ""});
+    }
+}
+
 } // namespace
 
 Results measureAll(int startupRuns)
@@ -437,6 +481,7 @@ Results measureAll(int startupRuns)
         scene.gallery->unload();
     }
     measureButtonDialog(results);
+    measureManyButtons(results);
 
     const StartupFigures startup = measureStartup(startupRuns);
     results.figures.push_back(pairRow("Process start to Form1's first paint (form and controls)", "ms",

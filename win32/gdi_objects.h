@@ -1,16 +1,16 @@
-#include "support/gdi_count.h"
+// Counts the process's live GDI objects. GetGuiResources answers 0 under
+// Wine, so there the count is read from the process's GDI handle table.
+#pragma once
 
 #include <windows.h>
 #include <winternl.h>
 
-namespace qmtest {
-
-namespace {
+namespace win32 {
 
 // The GDI handle table the process environment block points to (64-bit
 // layout: its address at 0xF8 in the block; 0x10000 rows of 24 bytes, each
-// with its object type at byte 14, 0 for a free row).
-int countHandleTable()
+// with its object type at byte 14, 0 for a free row). Needs ntdll.
+inline int countGdiHandleTable() noexcept
 {
     PROCESS_BASIC_INFORMATION info{};
     if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &info, sizeof info, nullptr) != 0)
@@ -25,14 +25,12 @@ int countHandleTable()
     return live;
 }
 
-} // namespace
-
-int liveGdiObjects()
+inline int liveGdiObjects() noexcept
 {
     GdiFlush();
-    if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))
+    if (const DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))
         return static_cast<int>(n);
-    return countHandleTable();
+    return countGdiHandleTable();
 }
 
-} // namespace qmtest
+} // namespace win32
