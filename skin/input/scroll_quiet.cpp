@@ -200,11 +200,14 @@ QuietScrollBars::~QuietScrollBars()
 
 LRESULT forwardQuietly(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
+    // Only the tracked bar's bit goes: the system measures a horizontal bar
+    // one pixel longer when the window has a vertical one, and the other way round.
     const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
-    if (!(style & kBarBits) || quietScrollBits(hwnd) != 0)
+    const LONG_PTR off = style & (wParam == HTHSCROLL ? WS_HSCROLL : wParam == HTVSCROLL ? WS_VSCROLL : kBarBits);
+    if (!off || quietScrollBits(hwnd) != 0)
         return forward(savedProc, hwnd, msg, wParam, lParam);
-    setQuietScrollBits(hwnd, style & kBarBits);
-    setStyleQuietly(hwnd, style & ~kBarBits);
+    setQuietScrollBits(hwnd, off);
+    setStyleQuietly(hwnd, style & ~off);
     const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
     const LONG_PTR bits = takeQuietScrollBits(hwnd);
     if (IsWindow(hwnd))
