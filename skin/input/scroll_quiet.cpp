@@ -138,6 +138,14 @@ void hideBarsThatStopScrolling(HWND hwnd, LONG_PTR bits, const DWORD (&before)[2
     }
 }
 
+// An edit box told where its dragged thumb ended reads its horizontal bit
+// anew, and without it takes the position for a percentage of its width.
+bool endsEditThumbDrag(HWND hwnd, UINT msg, WPARAM wParam) noexcept
+{
+    return msg == WM_HSCROLL && LOWORD(wParam) == SB_THUMBPOSITION
+        && (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_HSCROLL) && lowerClassName(hwnd) == L"edit";
+}
+
 } // namespace
 
 QuietScrollBars::QuietScrollBars(HWND hwnd, UINT msg, WPARAM wParam) noexcept : m_hwnd(hwnd), m_msg(msg)
@@ -145,8 +153,11 @@ QuietScrollBars::QuietScrollBars(HWND hwnd, UINT msg, WPARAM wParam) noexcept : 
     const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
     // A "ScrollBar" window has no bar bits. It draws itself when its arrows
     // are enabled or disabled, and while it is not visible that goes nowhere.
-    if ((msg == WM_ENABLE || msg == SBM_ENABLE_ARROWS) && (style & WS_VISIBLE) && isScrollBarWindow(hwnd)) {
+    // So does an edit box that must keep its bits.
+    const bool arrows = (msg == WM_ENABLE || msg == SBM_ENABLE_ARROWS) && isScrollBarWindow(hwnd);
+    if ((arrows || endsEditThumbDrag(hwnd, msg, wParam)) && (style & WS_VISIBLE)) {
         m_hidden = true;
+        m_before[SB_HORZ] = scrollInfoChecksum(hwnd, SB_HORZ);
         setStyleQuietly(hwnd, style & ~WS_VISIBLE);
         return;
     }
@@ -175,8 +186,12 @@ QuietScrollBars::~QuietScrollBars()
         setStyleQuietly(m_hwnd, style | bits);
         hideBarsThatStopScrolling(m_hwnd, bits, m_before);
     }
-    if (m_hidden && IsWindow(m_hwnd))
+    if (m_hidden && IsWindow(m_hwnd)) {
         setStyleQuietly(m_hwnd, GetWindowLongPtrW(m_hwnd, GWL_STYLE) | WS_VISIBLE);
+        // Text scrolled while invisible was not moved on the screen.
+        if (scrollInfoChecksum(m_hwnd, SB_HORZ) != m_before[SB_HORZ])
+            InvalidateRect(m_hwnd, nullptr, TRUE);
+    }
     // After a notification the thumb is drawn anew also while the system
     // tracks it, at the position it tracks.
     if ((m_hidden || scrollStyleOf(m_hwnd)) && isAttached(m_hwnd))
@@ -185,11 +200,14 @@ QuietScrollBars::~QuietScrollBars()
 
 LRESULT forwardQuietly(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
+    // Only the tracked bar's bit goes: the system measures a horizontal bar
+    // one pixel longer when the window has a vertical one, and the other way round.
     const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
-    if (!(style & kBarBits) || quietScrollBits(hwnd) != 0)
+    const LONG_PTR off = style & (wParam == HTHSCROLL ? WS_HSCROLL : wParam == HTVSCROLL ? WS_VSCROLL : kBarBits);
+    if (!off || quietScrollBits(hwnd) != 0)
         return forward(savedProc, hwnd, msg, wParam, lParam);
-    setQuietScrollBits(hwnd, style & kBarBits);
-    setStyleQuietly(hwnd, style & ~kBarBits);
+    setQuietScrollBits(hwnd, off);
+    setStyleQuietly(hwnd, style & ~off);
     const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
     const LONG_PTR bits = takeQuietScrollBits(hwnd);
     if (IsWindow(hwnd))

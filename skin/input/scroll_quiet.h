@@ -28,8 +28,8 @@ private:
     bool m_hidden = false; // a "ScrollBar" window made invisible for the message
 };
 
-// Forwards a message with the bits off the whole time, for the system's own
-// tracking loop: it still finds and tracks the bar, but draws nothing.
+// Forwards a press on a frame bar with that bar's bit off the whole time, for
+// the system's own tracking loop: it still finds and tracks the bar, but draws nothing.
 LRESULT forwardQuietly(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
 
 // WM_NCCALCSIZE: the client area is worked out with the bits the window

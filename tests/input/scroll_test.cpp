@@ -1,6 +1,7 @@
 // Scroll bars under the real pointer. A list box, an edit box, a list view and
-// a "ScrollBar" window, each with an unskinned twin, get the same clicks on an
-// arrow and the track, thumb drags and the wheel, then the same messages that
+// a "ScrollBar" window, each with an unskinned twin and with a vertical or a
+// horizontal bar, get the same clicks on both arrows and on the track either
+// side of the thumb, thumb drags and the wheel, then the same messages that
 // change its content: the notifications (for the "ScrollBar" window, as its
 // parent sees them, with the track position it reads) and the final position
 // must be the same. Before each notification or change reaches a control its bar is
@@ -44,6 +45,7 @@ struct Recorder {
 };
 std::map<HWND, Recorder> g_recorders;
 bool g_changing = false; // every message the test sends is checked, not only notifications
+bool g_across = false;   // the bars under test are horizontal: points are given across the bar, then along it
 
 void addNote(std::vector<std::pair<int, int>>& notes, std::pair<int, int> note)
 {
@@ -58,25 +60,25 @@ bool isBarWindow(HWND hwnd)
     return lstrcmpiW(name, L"ScrollBar") == 0;
 }
 
-// Where the bar lies, worked out from the client area: the skin keeps the system from knowing for a moment.
-// A "ScrollBar" window is looked at through its parent's frame context, which also covers it while the skin
-// keeps it invisible. Empty while a frame shows no bar.
+// Where the bar lies, in its parent's frame context, worked out from the client area: the skin keeps the system from
+// knowing for a moment, and may keep the window itself invisible meanwhile. Empty while a frame shows no bar.
 RECT barIn(HWND hwnd, HWND& frame)
 {
-    frame = isBarWindow(hwnd) ? GetParent(hwnd) : hwnd;
-    RECT window{}, client{};
-    GetWindowRect(frame, &window), GetClientRect(hwnd, &client);
-    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    OffsetRect(&client, -window.left, -window.top);
-    const RECT bar{client.right, client.top, client.right + GetSystemMetrics(SM_CXVSCROLL), client.bottom};
-    return frame != hwnd ? client : bar.right <= window.right - window.left ? bar : RECT{};
+    frame = GetParent(hwnd);
+    RECT window{}, own{}, bar{};
+    GetWindowRect(frame, &window), GetWindowRect(hwnd, &own), GetClientRect(hwnd, &bar);
+    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&bar), 2);
+    if (const int t = GetSystemMetrics(SM_CXVSCROLL); !isBarWindow(hwnd))
+        bar = g_across ? RECT{bar.left, bar.bottom, bar.right, bar.bottom + t} : RECT{bar.right, bar.top, bar.right + t, bar.bottom};
+    OffsetRect(&bar, -window.left, -window.top);
+    return bar.right <= own.right - window.left && bar.bottom <= own.bottom - window.top ? bar : RECT{};
 }
 
 LRESULT CALLBACK record(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     Recorder& r = g_recorders[hwnd];
     r.ncPaints += msg == WM_NCPAINT;
-    const bool notification = msg == WM_VSCROLL || msg == WM_MOUSEWHEEL;
+    const bool scroll = msg == WM_VSCROLL || msg == WM_HSCROLL, notification = scroll || msg == WM_MOUSEWHEEL;
     // A "ScrollBar" window's parent moves it while the system or the skin tracks it.
     if (!notification && !g_changing && msg != SBM_SETPOS)
         return CallWindowProcW(r.own, hwnd, msg, wParam, lParam);
@@ -85,7 +87,7 @@ LRESULT CALLBACK record(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     HDC dc = GetWindowDC(frame);
     // Mid-drag the bar shows what was drawn since the last notification: the skin's track or the system's tracking.
     const int w = bar.right - bar.left, h = bar.bottom - bar.top;
-    if (msg == WM_VSCROLL && (LOWORD(wParam) == SB_THUMBTRACK || LOWORD(wParam) == SB_THUMBPOSITION))
+    if (scroll && (LOWORD(wParam) == SB_THUMBTRACK || LOWORD(wParam) == SB_THUMBPOSITION))
         r.drawnBySystem += captureDc(dc, bar.left, bar.top, w, h).countNot(kSkinTrack) == w * h;
     const skin::UniqueBrush magenta(CreateSolidBrush(kMagenta));
     FillRect(dc, &bar, magenta.get());
@@ -109,7 +111,7 @@ WNDPROC g_hostOwn = nullptr;
 LRESULT CALLBACK hostRecord(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     const HWND bar = reinterpret_cast<HWND>(lParam);
-    if (msg != WM_VSCROLL || !bar)
+    if ((msg != WM_VSCROLL && msg != WM_HSCROLL) || !bar)
         return CallWindowProcW(g_hostOwn, hwnd, msg, wParam, lParam);
     SCROLLINFO i{sizeof(i), SIF_ALL | SIF_TRACKPOS};
     GetScrollInfo(bar, SB_CTL, &i);
@@ -126,6 +128,7 @@ void pointer(std::initializer_list<std::pair<POINT, DWORD>> steps)
 {
     std::vector<INPUT> inputs;
     for (auto [p, flags] : steps) {
+        g_across ? std::swap(p.x, p.y) : void();
         INPUT in{INPUT_MOUSE};
         in.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
         in.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
@@ -153,6 +156,9 @@ void send(HWND hwnd, const Send& s)
     if (isBarWindow(hwnd))
         SetScrollInfo(hwnd, SB_CTL, &range, FALSE);
     std::wstring lines;
+    // Beside a horizontal bar, a line, the list and a column far wider than the control.
+    if (LVCOLUMNW column{LVCF_WIDTH, 0, 900}; g_across)
+        lines = std::wstring(150, L'w') + L"\r\n", SendMessageW(hwnd, LB_SETHORIZONTALEXTENT, 900, 0), SendMessageW(hwnd, LVM_INSERTCOLUMNW, 0, LPARAM(&column));
     for (int n = 1; n <= 60; ++n)
         lines += L"line " + std::to_wstring(n) + L"\r\n", SendMessageW(hwnd, LB_ADDSTRING, 0, LPARAM(L"item")),
             SendMessageW(hwnd, TVM_INSERTITEMW, 0, LPARAM(&g_rows[0]));
@@ -172,21 +178,26 @@ const struct { const wchar_t* cls; DWORD style; std::vector<Send> changes; } kTw
                                     {WM_KEYDOWN, VK_PRIOR, 0}, {TVM_DELETEITEM, 0, LPARAM(TVI_ROOT)}, {}, {WM_VSCROLL, SB_BOTTOM, 0}}},
     {L"ScrollBar", SBS_VERT, {{WM_ENABLE, FALSE, 0}, {WM_ENABLE, TRUE, 0}, {SBM_ENABLE_ARROWS, ESB_DISABLE_UP, 0},
                               {SBM_ENABLE_ARROWS, ESB_ENABLE_BOTH, 0}}},
+    {L"ListBox", LBS_NOINTEGRALHEIGHT | WS_HSCROLL, {}}, {L"Edit", ES_MULTILINE | WS_HSCROLL, {}},
+    {WC_LISTVIEWW, LVS_REPORT | LVS_OWNERDATA | WS_HSCROLL, {}},
+    {L"ScrollBar", SBS_HORZ, {{WM_ENABLE, FALSE, 0}, {WM_ENABLE, TRUE, 0}, {SBM_ENABLE_ARROWS, ESB_DISABLE_LTUP, 0}}},
 };
 
 TEST(ScrollBars, RealPointerOnSkinnedControlsEndsAsOnTheirTwinsAndNoSystemBarShows)
 {
     InitCommonControls();
     for (const auto& kind : kTwins) {
-        SCOPED_TRACE(testing::Message() << "class " << kind.cls);
-        UniqueWindow host = makeTopLevel(L"ScrollTestHost", 420, 200, L"scroll test");
+        SCOPED_TRACE(testing::Message() << "class " << kind.cls << " style " << kind.style);
+        UniqueWindow host = makeTopLevel(L"ScrollTestHost", 420, 340, L"scroll test");
         g_hostOwn = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(host.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&hostRecord)));
         const bool control = lstrcmpW(kind.cls, L"ScrollBar") == 0;
-        const int bar = control ? SB_CTL : SB_VERT;
+        g_across = control ? !(kind.style & SBS_VERT) : (kind.style & WS_HSCROLL) != 0;
+        const int bar = control ? SB_CTL : g_across ? SB_HORZ : SB_VERT, t = GetSystemMetrics(SM_CXVSCROLL);
         HWND pair[2]{};
         for (int i = 0; i < 2; ++i) {
-            pair[i] = control ? makeChild(host.get(), kind.cls, L"", kind.style, 150 + 200 * i, 10, GetSystemMetrics(SM_CXVSCROLL), 150)
-                              : makeChild(host.get(), kind.cls, L"", kind.style | WS_VSCROLL, 10 + 200 * i, 10, 180, 150, WS_EX_CLIENTEDGE);
+            const RECT at = g_across ? RECT{10, 150, 180, t} : RECT{150, 10, t, 150}; // a "ScrollBar" window's place and size
+            pair[i] = control ? makeChild(host.get(), kind.cls, L"", kind.style, at.left + 200 * i, at.top, at.right, at.bottom)
+                              : makeChild(host.get(), kind.cls, L"", kind.style | (g_across ? 0 : WS_VSCROLL), 10 + 200 * i, 10, 180, 150, WS_EX_CLIENTEDGE);
             send(pair[i], {});
             g_recorders[pair[i]] = {reinterpret_cast<WNDPROC>(SetWindowLongPtrW(pair[i], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&record)))};
         }
@@ -195,29 +206,28 @@ TEST(ScrollBars, RealPointerOnSkinnedControlsEndsAsOnTheirTwinsAndNoSystemBarSho
 
         for (HWND hwnd : pair) {
             SetFocus(hwnd);
+            // Across the bar's middle, where it starts and ends, and the thumb's middle, along it.
             const auto thumb = [hwnd, control] {
                 SCROLLBARINFO info{sizeof(info)};
-                GetScrollBarInfo(hwnd, control ? OBJID_CLIENT : OBJID_VSCROLL, &info);
-                return std::tuple{(info.rcScrollBar.left + info.rcScrollBar.right) / 2, info.rcScrollBar.top,
-                                  info.rcScrollBar.bottom, info.rcScrollBar.top + (info.xyThumbTop + info.xyThumbBottom) / 2};
+                RECT& r = (GetScrollBarInfo(hwnd, control ? OBJID_CLIENT : g_across ? OBJID_HSCROLL : OBJID_VSCROLL, &info), info.rcScrollBar);
+                g_across ? (std::swap(r.left, r.top), std::swap(r.right, r.bottom)) : void();
+                return std::tuple{(r.left + r.right) / 2, r.top, r.bottom, r.top + (info.xyThumbTop + info.xyThumbBottom) / 2};
             };
             auto [x, top, bottom, middle] = thumb();
-            pointer({{{x, bottom - 4}, MOUSEEVENTF_LEFTDOWN}, {{x, bottom - 4}, MOUSEEVENTF_LEFTUP}});
-            std::tie(x, top, bottom, middle) = thumb();
-            pointer({{{x, middle + 30}, MOUSEEVENTF_LEFTDOWN}, {{x, middle + 30}, MOUSEEVENTF_LEFTUP}});
-            std::tie(x, top, bottom, middle) = thumb();
-            pointer({{{x, middle}, MOUSEEVENTF_LEFTDOWN}, {{x, middle + 7}, 0}, {{x, middle + 23}, 0}, {{x, middle + 23}, MOUSEEVENTF_LEFTUP}});
-            std::tie(x, top, bottom, middle) = thumb();
-            pointer({{{x, middle}, MOUSEEVENTF_LEFTDOWN}, {{x, bottom + 10}, 0}, {{x, bottom + 10}, MOUSEEVENTF_LEFTUP}});
-            std::tie(x, top, bottom, middle) = thumb();
+            const auto act = [&](std::initializer_list<std::pair<POINT, DWORD>> steps) { pointer(steps), std::tie(x, top, bottom, middle) = thumb(); };
+            const auto click = [&](int along) { act({{{x, along}, MOUSEEVENTF_LEFTDOWN}, {{x, along}, MOUSEEVENTF_LEFTUP}}); };
+            click(bottom - 4), click(middle + 30);
+            act({{{x, middle}, MOUSEEVENTF_LEFTDOWN}, {{x, middle + 7}, 0}, {{x, middle + 23}, 0}, {{x, middle + 23}, MOUSEEVENTF_LEFTUP}});
+            act({{{x, middle}, MOUSEEVENTF_LEFTDOWN}, {{x, bottom + 10}, 0}, {{x, bottom + 10}, MOUSEEVENTF_LEFTUP}});
             // Dragged far from the bar (still over the host), the thumb goes back where it started.
             const int away = hwnd == pair[0] ? 150 : -150;
             pointer({{{x, middle}, MOUSEEVENTF_LEFTDOWN}, {{x, top + 40}, 0}, {{x + away, top + 40}, 0}, {{x + away, top + 40}, MOUSEEVENTF_LEFTUP}});
+            click(middle - 30), click(top + 4);
             pointer({{{x - 60, top + 40}, MOUSEEVENTF_WHEEL}});
             // The focus caret blinks in the skin's thumb (Wine's own bar leaves it where the thumb was at focus).
             SCROLLBARINFO shown{sizeof(shown)};
             if (POINT caret{}; control && hwnd == pair[0] && GetScrollBarInfo(hwnd, OBJID_CLIENT, &shown) && GetCaretPos(&caret))
-                EXPECT_EQ(caret.y, shown.xyThumbTop + 1) << "the focus caret left the thumb";
+                EXPECT_EQ(g_across ? caret.x : caret.y, shown.xyThumbTop + 1) << "the focus caret left the thumb";
             g_changing = true;
             for (const Send& change : kind.changes)
                 send(hwnd, change), g_recorders[hwnd].states.push_back(barState(hwnd, bar));
