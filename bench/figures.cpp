@@ -423,7 +423,7 @@ void measureManyButtons(Results& results)
             &DestroyWindow);
         for (int i = 0; i < count; ++i)
             CreateWindowExW(0, L"Button", L"OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, (i % 40) * 25, (i / 40) % 32 * 20,
-                            40, 20, window.get(), nullptr, nullptr, nullptr);
+                            24, 19, window.get(), nullptr, nullptr, nullptr);
         pumpMessages();
         HWND hwnd = window.get();
         const std::string buttons = count == 1000 ? "1,000" : "5,000";

@@ -48,6 +48,11 @@ TEST(Engine, AttachGivesEachKindItsPropertiesAndStyleAndDetachTakesEverythingBac
     std::map<HWND, std::pair<LONG_PTR, LONG_PTR>> before; // procedure and style
     for (HWND h : descendants(f.f, {f.f}))
         before[h] = {GetWindowLongPtrW(h, GWLP_WNDPROC), GetWindowLongPtrW(h, GWL_STYLE)};
+    HWND more[10]; // skinned as they are made, later; first painted unskinned, so the system's own caches are warm
+    for (HWND& h : more)
+        h = makeChild(f.f, L"Button", L"More", BS_PUSHBUTTON, 300, 150, 75, 25);
+    paintNow(f.f);
+    std::ranges::for_each(more, DestroyWindow);
     const int objectsUnskinned = liveGdiObjects();
     ASSERT_EQ(skin::startSkinEngine(f.f), 1);
 
@@ -68,6 +73,10 @@ TEST(Engine, AttachGivesEachKindItsPropertiesAndStyleAndDetachTakesEverythingBac
     EXPECT_EQ(skin::getState(f.disabled), skin::VisualState::disabled);
     EXPECT_EQ(skin::attachedWindowCount(), static_cast<int>(before.size()));
     EXPECT_EQ(skin::attachWindow(f.push), 0) << "attached once";
+    const int objectsSkinned = liveGdiObjects();
+    for (HWND& h : more)
+        h = makeChild(f.f, L"Button", L"More", BS_PUSHBUTTON, 300, 150, 75, 25);
+    EXPECT_LE(liveGdiObjects() - objectsSkinned, 2 * 10) << "at most two GDI objects a skinned push button";
 
     skin::startFadeTimer(f.push); // a fade still running when the button goes
     EnableWindow(f.defPush, FALSE);
