@@ -115,7 +115,7 @@ void releaseFaceContext() noexcept
     t_selected = nullptr;
 }
 
-void setRoundedRegion(HWND hwnd) noexcept
+void setRoundedRegion(HWND hwnd, bool redraw) noexcept
 {
     WindowBounds bounds;
     getWindowBounds(hwnd, bounds);
@@ -123,7 +123,7 @@ void setRoundedRegion(HWND hwnd) noexcept
     // DPI, like the faces drawn inside them.
     const int corner = scaleToDpi(3, windowDpi(hwnd));
     HRGN region = CreateRoundRectRgn(0, 0, bounds.width + 1, bounds.height + 1, corner, corner);
-    if (region && !SetWindowRgn(hwnd, region, TRUE))
+    if (region && !SetWindowRgn(hwnd, region, redraw))
         DeleteObject(region);
 }
 

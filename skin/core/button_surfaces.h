@@ -22,7 +22,10 @@ void releaseButtonSurfaces(HWND hwnd) noexcept;
 HDC stateSurface(HWND hwnd, int n) noexcept;
 // Deletes the thread's face context; the last window given back does.
 void releaseFaceContext() noexcept;
-// Clips the window to a rectangle with 3 x 3 rounded corners.
-void setRoundedRegion(HWND hwnd) noexcept;
+// Clips the window to a rectangle with 3 x 3 rounded corners; with `redraw`
+// the system repaints what the corners uncover. Without it the region costs
+// far less where a window has many siblings (the system otherwise works out
+// its parent's area anew), for a caller that repaints the parent itself.
+void setRoundedRegion(HWND hwnd, bool redraw = true) noexcept;
 
 } // namespace skin

@@ -30,7 +30,7 @@ thread_local ThreadEngine t_engine;
 
 constexpr LONG_PTR kButtonTypeMask = BS_TYPEMASK;
 
-void attachPushButton(HWND hwnd) noexcept
+void attachPushButton(HWND hwnd, bool parentRepainted) noexcept
 {
     createButtonSurfaces(hwnd);
     const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
@@ -41,7 +41,7 @@ void attachPushButton(HWND hwnd) noexcept
     setProp(hwnd, prop::kTimerId, 0);
     setState(hwnd, IsWindowEnabled(hwnd) ? VisualState::normal : VisualState::disabled);
     setAlpha(hwnd, 0);
-    setRoundedRegion(hwnd);
+    setRoundedRegion(hwnd, !parentRepainted);
 }
 
 // A window being destroyed keeps its region: it is hidden already and its
@@ -77,11 +77,11 @@ void attachListHeader(HWND hwnd) noexcept
 }
 
 // Gives the window the state of its kind before its subclassing step.
-void addKindState(HWND hwnd, ControlKind kind) noexcept
+void addKindState(HWND hwnd, ControlKind kind, bool parentRepainted) noexcept
 {
     switch (kind) {
     case ControlKind::pushButton:
-        attachPushButton(hwnd);
+        attachPushButton(hwnd, parentRepainted);
         break;
     case ControlKind::comboBox:
     case ControlKind::driveList:
@@ -269,7 +269,9 @@ int attach(HWND hwnd, bool asContainer, bool underContainer) noexcept
     if (container)
         EnumChildWindows(hwnd, attachChildCallback, kUnderContainer);
     const ControlKind kind = windowKind(hwnd);
-    addKindState(hwnd, kind);
+    // A window under a container, or not shown yet, uncovers nothing of its
+    // parent that is not repainted anyway.
+    addKindState(hwnd, kind, repaint == Repaint::byContainer || !IsWindowVisible(hwnd));
 
     const LONG_PTR oldProc = joinChain(hwnd);
     if (oldProc == 0) {
