@@ -3,9 +3,13 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 
+# The stamp holds this script's checksum: a prefix made by another version of
+# it (other font replacements, say) is made anew.
 stamp=$WINEPREFIX/.quillmend-ready
-[[ -f $stamp ]] && exit 0
+version=$(sha256sum <"${BASH_SOURCE[0]}")
+[[ -f $stamp && $(<"$stamp") == "$version" ]] && exit 0
 
+wineserver -k 2>/dev/null || true # a server still running in the old prefix
 rm -rf "$WINEPREFIX"
 mkdir -p "$QM_BUILD"
 echo "Creating the Wine prefix in $WINEPREFIX ..."
@@ -30,4 +34,4 @@ trap 'rm -f "$reg"' EXIT
 wine regedit /s "$(winepath -w "$reg")" >/dev/null 2>&1
 cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 wineserver -w
-touch "$stamp"
+echo "$version" >"$stamp"
