@@ -6,7 +6,8 @@ set -euo pipefail
 # clang and lld build the product a second time, for the MinGW-w64 target.
 packages=(
   g++-mingw-w64-x86-64-posix cmake ninja-build googletest clang-14 lld-14
-  wine wine64 xvfb xauth fonts-wqy-microhei fonts-wine imagemagick locales
+  wine wine64 xvfb xauth fonts-wqy-microhei fonts-arphic-gbsn00lp
+  fonts-arphic-bsmi00lp fonts-wine imagemagick locales
 )
 # The tests run Quillmend under Simplified Chinese, Traditional Chinese and
 # English user interface languages; Wine takes them from the Unix locale,

@@ -1,7 +1,8 @@
 // Quillmend and the gallery started as programs, the way a user starts them:
 // under a Simplified Chinese, two Traditional Chinese and an English locale,
 // and at 96 and 144 DPI. Each window matches its golden picture once the
-// first paint and the focus fade have settled. Quillmend's window and its
+// first paint and the focus fade have settled, and Quillmend's instructions,
+// measured in the form's font, fit their label whole. Quillmend's window and its
 // message box, skinned, speak the locale's language only, and its title tells
 // the menu's state and its source after an action and after a change an
 // elevated run of the program broadcasts.
@@ -49,6 +50,33 @@ TEST(Programs, InEveryLanguageAndAt96And144DpiAsTheirGoldens)
             SetCursorPos(r.right - 2 - GetSystemMetrics(SM_CXVSCROLL) - 4, (r.top + r.bottom) / 2);
         }
         EXPECT_TRUE(qmapp::settledPicture(form, row.shot, row.golden));
+        if (row.program == kQuillmend) { // the instructions, measured in the form's font at the row's DPI, fit their label
+            const std::wstring instructions(text(IDS_INSTRUCTIONS, row.language));
+            const std::vector<HWND> all = qmtest::descendants(form);
+            const auto label = std::ranges::find(all, instructions, [](HWND h) { return qmapp::textOf(h); });
+            ASSERT_NE(label, all.end());
+            const FontDescription& formFont = form1Description().font;
+            LOGFONTW lf{.lfHeight = -MulDiv(formFont.tenthsOfPoint, int(row.dpi), 720), .lfCharSet = formFont.charset};
+            formFont.face.copy(lf.lfFaceName, LF_FACESIZE - 1);
+            RECT client{}, needed{};
+            GetClientRect(*label, &client);
+            needed.right = client.right;
+            HDC dc = GetDC(nullptr);
+            HGDIOBJ font = CreateFontIndirectW(&lf), old = SelectObject(dc, font);
+            DrawTextW(dc, instructions.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+            TEXTMETRICW metrics{};
+            GetTextMetricsW(dc, &metrics);
+            int below = 0; // how far the ink of any of its glyphs reaches under the baseline
+            for (const MAT2 identity{{0, 1}, {}, {}, {0, 1}}; wchar_t c : instructions)
+                if (GLYPHMETRICS glyph{}; c > L' ' && GetGlyphOutlineW(dc, c, GGO_METRICS, &glyph, 0, nullptr, &identity) != GDI_ERROR)
+                    below = std::max(below, int(glyph.gmBlackBoxY - glyph.gmptGlyphOrigin.y));
+            DeleteObject(SelectObject(dc, old));
+            ReleaseDC(nullptr, dc);
+            // The last line's ink, not its whole cell: the cell may end in a descent no glyph of the text reaches.
+            EXPECT_LE(needed.bottom - metrics.tmDescent + below, client.bottom)
+                << "the instructions are cut off at the bottom of their label: " << needed.bottom << " px of lines, descent "
+                << metrics.tmDescent << ", ink " << below << " under the baseline";
+        }
         if (row.enabled) {
             EXPECT_EQ(qmapp::textOf(form), row.enabled);
             std::vector<HWND> windows = qmtest::descendants(form, {form});
