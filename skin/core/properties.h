@@ -42,7 +42,9 @@ enum class VisualState : int { normal = 0, hot = 1, pressed = 2, disabled = 3 };
 // dropped with its last one, or when a new window turns out to have the
 // handle of one that went without the skin's knowledge (forgetState).
 LONG_PTR readState(HWND hwnd, int slot) noexcept;
-bool writeState(HWND hwnd, int slot, LONG_PTR value) noexcept; // false if it held the value already
+// True when the record must be written: the value changed, or a quiet write
+// before left the record behind. A quiet write never asks for it.
+bool writeState(HWND hwnd, int slot, LONG_PTR value, bool quiet = false) noexcept;
 bool takeState(HWND hwnd, int slot, LONG_PTR& value) noexcept;  // false if it held none
 void forgetState(HWND hwnd) noexcept;
 bool holdsState(HWND hwnd) noexcept;
@@ -85,6 +87,9 @@ inline void setState(HWND hwnd, VisualState state) noexcept
 
 inline int getAlpha(HWND hwnd) noexcept { return static_cast<int>(getProp(hwnd, prop::kAlphaLevel)); }
 inline void setAlpha(HWND hwnd, int alpha) noexcept { setProp(hwnd, prop::kAlphaLevel, alpha); }
+// A fade's level moves on every step; its record is written where the fade
+// starts and where it ends, not at each of the 86 steps between.
+inline void stepAlpha(HWND hwnd, int alpha) noexcept { writeState(hwnd, prop::kAlphaLevel.slot, alpha, true); }
 
 inline WNDPROC savedProcOf(HWND hwnd) noexcept
 {

@@ -10,7 +10,8 @@ namespace {
 
 struct WindowValues {
     std::array<LONG_PTR, prop::kCount> value{};
-    std::uint32_t held = 0; // a bit a slot
+    std::uint32_t held = 0;       // a bit a slot
+    std::uint32_t unrecorded = 0; // the slots whose record a quiet write left behind
 };
 static_assert(prop::kCount <= 32);
 
@@ -58,7 +59,7 @@ LONG_PTR readState(HWND hwnd, int slot) noexcept
     return values ? values->value[slot] : 0;
 }
 
-bool writeState(HWND hwnd, int slot, LONG_PTR value) noexcept
+bool writeState(HWND hwnd, int slot, LONG_PTR value, bool quiet) noexcept
 {
     WindowValues* values = find(hwnd);
     if (!values) {
@@ -73,11 +74,11 @@ bool writeState(HWND hwnd, int slot, LONG_PTR value) noexcept
         t_lastValues = values;
     }
     const std::uint32_t bit = 1u << slot;
-    if ((values->held & bit) && values->value[slot] == value)
-        return false;
+    const bool record = !(values->held & bit) || values->value[slot] != value || (values->unrecorded & bit);
     values->held |= bit;
     values->value[slot] = value;
-    return true;
+    values->unrecorded = quiet ? values->unrecorded | bit : values->unrecorded & ~bit;
+    return record && !quiet;
 }
 
 bool takeState(HWND hwnd, int slot, LONG_PTR& value) noexcept
@@ -88,6 +89,7 @@ bool takeState(HWND hwnd, int slot, LONG_PTR& value) noexcept
         return false;
     value = values->value[slot];
     values->value[slot] = 0;
+    values->unrecorded &= ~bit;
     if ((values->held &= ~bit) == 0)
         erase(hwnd);
     return true;

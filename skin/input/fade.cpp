@@ -20,7 +20,7 @@ LRESULT onTimer(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
             stopFadeTimer(hwnd);
             setAlpha(hwnd, 0);
         } else {
-            setAlpha(hwnd, next);
+            stepAlpha(hwnd, next);
         }
     }
     return forward(savedProc, hwnd, msg, wParam, lParam);
