@@ -95,4 +95,17 @@ private:
     HDC m_dc;
 };
 
+// SaveDC/RestoreDC: a borrowed context's origin, clipping, selected objects
+// and modes as they were when the scope began.
+class SavedDc {
+public:
+    explicit SavedDc(HDC dc) noexcept : m_dc(dc), m_saved(SaveDC(dc)) {}
+    ~SavedDc() { if (m_saved) RestoreDC(m_dc, m_saved); }
+    SavedDc(const SavedDc&) = delete;
+    SavedDc& operator=(const SavedDc&) = delete;
+private:
+    HDC m_dc;
+    int m_saved;
+};
+
 } // namespace win32

@@ -18,4 +18,5 @@ using win32::DcStateGuard;
 using win32::PaintScope;
 using win32::WindowDc;
 using win32::ClientDc;
+using win32::SavedDc;
 } // namespace skin

@@ -48,4 +48,13 @@ int getWindowBounds(HWND hwnd, WindowBounds& bounds) noexcept
     return ok;
 }
 
+POINT clientOrigin(HWND hwnd) noexcept
+{
+    POINT corner{};
+    RECT window{};
+    ClientToScreen(hwnd, &corner);
+    GetWindowRect(hwnd, &window);
+    return {corner.x - window.left, corner.y - window.top};
+}
+
 } // namespace skin

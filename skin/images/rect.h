@@ -21,5 +21,7 @@ int frameSolidRect(HDC dc, int x, int y, int width, int height, COLORREF colour)
 
 // Fills `bounds` from GetWindowRect; all six fields are 0 when that fails.
 int getWindowBounds(HWND hwnd, WindowBounds& bounds) noexcept;
+// Where the client area's top-left corner lies in window coordinates.
+POINT clientOrigin(HWND hwnd) noexcept;
 
 } // namespace skin

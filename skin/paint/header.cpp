@@ -65,12 +65,12 @@ void drawItem(HDC dc, int x, int width, int height, VisualState state, int dpi) 
 
 } // namespace
 
-void paintWholeHeader(HWND hwnd) noexcept
+void paintWholeHeader(HWND hwnd, HDC dc) noexcept
 {
-    paintWholeHeaderAtDpi(hwnd, windowDpi(hwnd));
+    paintWholeHeaderAtDpi(hwnd, windowDpi(hwnd), dc);
 }
 
-void paintWholeHeaderAtDpi(HWND hwnd, int dpi) noexcept
+void paintWholeHeaderAtDpi(HWND hwnd, int dpi, HDC target) noexcept
 {
     WindowBounds bounds;
     getWindowBounds(hwnd, bounds);
@@ -100,8 +100,10 @@ void paintWholeHeaderAtDpi(HWND hwnd, int dpi) noexcept
         }
     }
 
-    PaintScope paint(hwnd);
-    BitBlt(paint.dc(), 0, 0, bounds.width, bounds.height, dc, 0, 0, SRCCOPY);
+    std::optional<PaintScope> paint;
+    if (!target)
+        target = paint.emplace(hwnd).dc();
+    BitBlt(target, 0, 0, bounds.width, bounds.height, dc, 0, 0, SRCCOPY);
 }
 
 int paintHeaderItem(HWND hwnd, HDC dc, int index, VisualState state) noexcept
