@@ -34,15 +34,14 @@ int printDifferences(HWND hwnd, const Print& p)
     GetWindowRect(hwnd, &w), GetClientRect(hwnd, &r), MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
     Dib screen = captureScreen(p.client ? r : (r = w)), printed(screen.width(), screen.height());
     p.print(hwnd, printed.dc());
-    const skin::UniqueRegion ignored(CreateRectRgn(0, 0, screen.width(), screen.height())), shape(CreateRectRgn(0, 0, 0, 0));
-    if (GetWindowRgn(hwnd, shape.get()) != ERROR)
-        OffsetRgn(shape.get(), w.left - r.left, w.top - r.top), CombineRgn(ignored.get(), ignored.get(), shape.get(), RGN_DIFF);
-    else
-        SetRectRgn(ignored.get(), 0, 0, 0, 0);
+    const skin::UniqueRegion ignored(CreateRectRgn(0, 0, 0, 0)), shape(CreateRectRgn(0, 0, 0, 0));
+    if (GetWindowRgn(hwnd, shape.get()) != ERROR) // what lies outside it
+        SetRectRgn(ignored.get(), 0, 0, screen.width(), screen.height()), OffsetRgn(shape.get(), w.left - r.left, w.top - r.top),
+            CombineRgn(ignored.get(), ignored.get(), shape.get(), RGN_DIFF);
     for (HWND child : descendants(hwnd)) {
         RECT c{};
-        GetWindowRect(child, &c), OffsetRect(&c, -r.left, -r.top);
-        const skin::UniqueRegion part(CreateRectRgnIndirect(&c));
+        GetWindowRect(child, &c);
+        const skin::UniqueRegion part(CreateRectRgn(c.left - r.left, c.top - r.top, c.right - r.left, c.bottom - r.top));
         CombineRgn(ignored.get(), ignored.get(), part.get(), RGN_OR);
     }
     const skin::UniqueBrush brush(CreateSolidBrush(kSentinel));
@@ -79,7 +78,6 @@ TEST(Printing, EverySkinnedControlOfForm1TheGalleryAndAFindDialogPrintsAsTheScre
             EXPECT_LE(shown[i], kind == skin::ControlKind::other ? printDifferences(h, kPrints[0]) : 0)
                 << kPrints[i % std::size(kPrints)].how << " of " << skin::lowerClassName(h).size() << "-letter class, id " << GetDlgCtrlID(h);
         }
-        SetWindowPos(top, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     }
     DestroyWindow(find), DestroyWindow(host);
 }
@@ -90,9 +88,8 @@ TEST(Printing, ADialogBoxShownByABlendEndsShowingTheSkinsFaces)
     SkinnedForm dialog(L"#32770");
     skin::startSkinEngine(dialog.f), ShowWindow(dialog.f, SW_HIDE);
     ASSERT_TRUE(AnimateWindow(dialog.f, 200, AW_BLEND | AW_ACTIVATE));
-    pumpMessages();
     RECT r{};
-    GetWindowRect(dialog.push, &r), InflateRect(&r, -2, -2); // inside the rounded corners
-    const int face = static_cast<int>(skin::getState(dialog.push));
-    EXPECT_TRUE(samePixels(captureScreen(r), captureDc(skin::stateSurface(dialog.push, face), 2, 2, r.right - r.left, r.bottom - r.top)));
+    pumpMessages(), GetWindowRect(dialog.push, &r), InflateRect(&r, -2, -2); // inside the rounded corners
+    HDC face = skin::stateSurface(dialog.push, static_cast<int>(skin::getState(dialog.push)));
+    EXPECT_TRUE(samePixels(captureScreen(r), captureDc(face, 2, 2, r.right - r.left, r.bottom - r.top)));
 }
