@@ -108,4 +108,16 @@ private:
     int m_saved;
 };
 
+// Sets a context's layout (SetLayout) and puts the previous one back.
+class LayoutGuard {
+public:
+    LayoutGuard(HDC dc, DWORD layout) noexcept : m_dc(dc), m_old(SetLayout(dc, layout)) {}
+    ~LayoutGuard() { if (m_old != GDI_ERROR) SetLayout(m_dc, m_old); }
+    LayoutGuard(const LayoutGuard&) = delete;
+    LayoutGuard& operator=(const LayoutGuard&) = delete;
+private:
+    HDC m_dc;
+    DWORD m_old;
+};
+
 } // namespace win32

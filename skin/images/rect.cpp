@@ -54,7 +54,12 @@ POINT clientOrigin(HWND hwnd) noexcept
     RECT window{};
     ClientToScreen(hwnd, &corner);
     GetWindowRect(hwnd, &window);
-    return {corner.x - window.left, corner.y - window.top};
+    return {windowLayout(hwnd) ? window.right - corner.x : corner.x - window.left, corner.y - window.top};
+}
+
+DWORD windowLayout(HWND hwnd) noexcept
+{
+    return (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) ? LAYOUT_RTL : 0;
 }
 
 } // namespace skin

@@ -37,6 +37,8 @@ void drawFaces(HWND hwnd, const HDC (&surfaces)[4], int dpi) noexcept
         HDC surface = surfaces[n];
         if (!surface)
             continue;
+        // Drawn in the window's layout, the surface holds the face as it shows.
+        const LayoutGuard layout(surface, windowLayout(hwnd));
         // The font belongs to the control: it is selected out again at once.
         SelectGuard fontGuard(surface, font);
         SetBkMode(surface, TRANSPARENT);
@@ -82,6 +84,9 @@ int blendButtonFace(HWND hwnd, HDC dc) noexcept
     std::optional<WindowDc> ownDc;
     if (!dc)
         dc = ownDc.emplace(hwnd).get();
+    // The surface holds the face as it shows: a mirrored context takes it as it is.
+    const DWORD layout = GetLayout(dc);
+    const LayoutGuard preserved(dc, layout & LAYOUT_RTL ? layout | LAYOUT_BITMAPORIENTATIONPRESERVED : layout);
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(alpha), 0};
     GdiAlphaBlend(dc, 0, 0, bounds.width, bounds.height, stateSurface(hwnd, n), 0, 0, bounds.width, bounds.height, blend);
     return 0;
