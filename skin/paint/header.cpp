@@ -76,7 +76,8 @@ void paintWholeHeaderAtDpi(HWND hwnd, int dpi, HDC target) noexcept
     getWindowBounds(hwnd, bounds);
     Surface surface = createMemorySurface(bounds.width, bounds.height);
     HDC dc = surface.dc();
-    SetLayout(dc, windowLayout(hwnd));
+    if (const DWORD layout = windowLayout(hwnd))
+        SetLayout(dc, layout); // the captions come out unmirrored
     const ImagePart background = scalePart(kBackgroundColumn, 0, 1, kSliceHeight, dpi);
     StretchBlt(dc, 0, 0, bounds.width, bounds.height, headerItemImageAt(dpi), background.x, background.y,
                background.width, background.height, SRCCOPY);
@@ -118,7 +119,8 @@ int paintHeaderItem(HWND hwnd, HDC dc, int index, VisualState state) noexcept
     const int height = rect.bottom - rect.top;
 
     Surface surface = createMemorySurface(width, bounds.height);
-    SetLayout(surface.dc(), windowLayout(hwnd));
+    if (const DWORD layout = windowLayout(hwnd))
+        SetLayout(surface.dc(), layout);
     {
         const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
         SelectGuard fontGuard(surface.dc(), font);
