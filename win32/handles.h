@@ -95,4 +95,29 @@ private:
     HDC m_dc;
 };
 
+// SaveDC/RestoreDC: a borrowed context's origin, clipping, selected objects
+// and modes as they were when the scope began.
+class SavedDc {
+public:
+    explicit SavedDc(HDC dc) noexcept : m_dc(dc), m_saved(SaveDC(dc)) {}
+    ~SavedDc() { if (m_saved) RestoreDC(m_dc, m_saved); }
+    SavedDc(const SavedDc&) = delete;
+    SavedDc& operator=(const SavedDc&) = delete;
+private:
+    HDC m_dc;
+    int m_saved;
+};
+
+// Sets a context's layout (SetLayout) and puts the previous one back.
+class LayoutGuard {
+public:
+    LayoutGuard(HDC dc, DWORD layout) noexcept : m_dc(dc), m_old(SetLayout(dc, layout)) {}
+    ~LayoutGuard() { if (m_old != GDI_ERROR) SetLayout(m_dc, m_old); }
+    LayoutGuard(const LayoutGuard&) = delete;
+    LayoutGuard& operator=(const LayoutGuard&) = delete;
+private:
+    HDC m_dc;
+    DWORD m_old;
+};
+
 } // namespace win32

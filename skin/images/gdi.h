@@ -18,4 +18,6 @@ using win32::DcStateGuard;
 using win32::PaintScope;
 using win32::WindowDc;
 using win32::ClientDc;
+using win32::SavedDc;
+using win32::LayoutGuard;
 } // namespace skin

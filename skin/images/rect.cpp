@@ -48,4 +48,18 @@ int getWindowBounds(HWND hwnd, WindowBounds& bounds) noexcept
     return ok;
 }
 
+POINT clientOrigin(HWND hwnd) noexcept
+{
+    POINT corner{};
+    RECT window{};
+    ClientToScreen(hwnd, &corner);
+    GetWindowRect(hwnd, &window);
+    return {windowLayout(hwnd) ? window.right - corner.x : corner.x - window.left, corner.y - window.top};
+}
+
+DWORD windowLayout(HWND hwnd) noexcept
+{
+    return (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) ? LAYOUT_RTL : 0;
+}
+
 } // namespace skin

@@ -21,5 +21,12 @@ int frameSolidRect(HDC dc, int x, int y, int width, int height, COLORREF colour)
 
 // Fills `bounds` from GetWindowRect; all six fields are 0 when that fails.
 int getWindowBounds(HWND hwnd, WindowBounds& bounds) noexcept;
+// Where the client area's top-left corner lies in window coordinates; a
+// mirrored window counts them from its right edge.
+POINT clientOrigin(HWND hwnd) noexcept;
+// LAYOUT_RTL for a mirrored window (WS_EX_LAYOUTRTL), else 0: the layout of
+// its contexts, which the skin's surfaces for it take too, so what they hold
+// comes out unmirrored.
+DWORD windowLayout(HWND hwnd) noexcept;
 
 } // namespace skin

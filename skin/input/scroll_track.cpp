@@ -3,6 +3,7 @@
 #include "skin/core/handler.h"
 #include "skin/core/kinds.h"
 #include "skin/core/properties.h"
+#include "skin/images/rect.h"
 #include "skin/input/mouse.h"
 #include "skin/input/scroll_quiet.h"
 #include "skin/paint/scroll_bar.h"
@@ -42,9 +43,10 @@ POINT barPoint(HWND hwnd, int bar, POINT screen) noexcept
         ScreenToClient(hwnd, &screen);
         return screen;
     }
+    // A mirrored window's coordinates run leftwards from its right edge.
     RECT window{};
     GetWindowRect(hwnd, &window);
-    return POINT{screen.x - window.left, screen.y - window.top};
+    return POINT{windowLayout(hwnd) ? window.right - 1 - screen.x : screen.x - window.left, screen.y - window.top};
 }
 
 int alongBar(const ScrollBarGeometry& g, POINT p) noexcept

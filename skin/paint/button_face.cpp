@@ -33,11 +33,16 @@ void drawFaces(HWND hwnd, int dpi) noexcept
     const int inset = scaleToDpi(kCaptionInset, dpi);
     HDC image = buttonFaceImageAt(dpi);
     const FaceContent content(hwnd, dpi);
+    const DWORD layout = windowLayout(hwnd);
 
     for (int n = 0; n < 4; ++n) {
         HDC surface = stateSurface(hwnd, n);
         if (!surface)
             continue;
+        // Drawn in the window's layout, the surface holds the face as it shows.
+        std::optional<LayoutGuard> mirrored;
+        if (layout)
+            mirrored.emplace(surface, layout);
         // The font belongs to the control: it is selected out again at once.
         SelectGuard fontGuard(surface, font);
         SetBkMode(surface, TRANSPARENT);
@@ -77,6 +82,10 @@ int blendButtonFace(HWND hwnd, HDC dc) noexcept
     std::optional<WindowDc> ownDc;
     if (!dc)
         dc = ownDc.emplace(hwnd).get();
+    // The surface holds the face as it shows: a mirrored context takes it as it is.
+    std::optional<LayoutGuard> preserved;
+    if (const DWORD layout = GetLayout(dc); layout != GDI_ERROR && (layout & LAYOUT_RTL))
+        preserved.emplace(dc, layout | LAYOUT_BITMAPORIENTATIONPRESERVED);
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(alpha), 0};
     GdiAlphaBlend(dc, 0, 0, bounds.width, bounds.height, stateSurface(hwnd, n), 0, 0, bounds.width, bounds.height, blend);
     return 0;

@@ -7,6 +7,8 @@
 #include "skin/images/transparent.h"
 #include "skin/paint/rounding.h"
 
+#include <optional>
+
 namespace skin {
 
 namespace {
@@ -48,12 +50,12 @@ POINT glyphOrigin(HWND hwnd, int cx, int cy) noexcept
     return {x, vertical == BS_TOP ? inLine : bounds.height - line + inLine};
 }
 
-int paintCheckBox(HWND hwnd, VisualState state, bool force) noexcept
+int paintCheckBox(HWND hwnd, VisualState state, bool force, HDC dc) noexcept
 {
-    return paintCheckBoxAtDpi(hwnd, state, force, windowDpi(hwnd));
+    return paintCheckBoxAtDpi(hwnd, state, force, windowDpi(hwnd), dc);
 }
 
-int paintCheckBoxAtDpi(HWND hwnd, VisualState state, bool force, int dpi) noexcept
+int paintCheckBoxAtDpi(HWND hwnd, VisualState state, bool force, int dpi, HDC target) noexcept
 {
     if (state == getState(hwnd) && !force)
         return 0;
@@ -94,8 +96,10 @@ int paintCheckBoxAtDpi(HWND hwnd, VisualState state, bool force, int dpi) noexce
                         square.width, square.height, markGlyphImageAt(dpi), square.x, square.y,
                         kKeyColour);
 
-    WindowDc target(hwnd);
-    BitBlt(target.get(), origin.x, origin.y, cx, cy, dc, 0, 0, SRCCOPY);
+    std::optional<WindowDc> own;
+    if (!target)
+        target = own.emplace(hwnd).get();
+    BitBlt(target, origin.x, origin.y, cx, cy, dc, 0, 0, SRCCOPY);
     return 1;
 }
 

@@ -8,10 +8,12 @@ namespace skin {
 
 // Each returns 1 if it drew, 0 if the state was unchanged and not forced.
 // The first two draw at the window's own DPI, the AtDpi ones at the one given.
-int paintCheckBox(HWND hwnd, VisualState state, bool force) noexcept;
-int paintOptionButton(HWND hwnd, VisualState state, bool force) noexcept;
-int paintCheckBoxAtDpi(HWND hwnd, VisualState state, bool force, int dpi) noexcept;
-int paintOptionButtonAtDpi(HWND hwnd, VisualState state, bool force, int dpi) noexcept;
+// They draw on `dc` in window coordinates, or on the window's whole-window
+// context when dc is 0.
+int paintCheckBox(HWND hwnd, VisualState state, bool force, HDC dc = nullptr) noexcept;
+int paintOptionButton(HWND hwnd, VisualState state, bool force, HDC dc = nullptr) noexcept;
+int paintCheckBoxAtDpi(HWND hwnd, VisualState state, bool force, int dpi, HDC dc = nullptr) noexcept;
+int paintOptionButtonAtDpi(HWND hwnd, VisualState state, bool force, int dpi, HDC dc = nullptr) noexcept;
 
 // Where the control draws its own cx x cy glyph, in window coordinates: at
 // the left edge (the right one with BS_LEFTTEXT), centred vertically, or

@@ -14,6 +14,8 @@
 #include "skin/paint/progress_bar.h"
 #include "skin/paint/scroll_bar.h"
 
+#include <optional>
+
 namespace skin {
 
 namespace {
@@ -33,25 +35,80 @@ void drawFlatFrame(HWND hwnd, HDC windowDc) noexcept
     frameSolidRect(windowDc, 1, 1, bounds.width - 2, bounds.height - 2, kWhite);
 }
 
-// A push button is painted entirely from its state surface of the current
-// state, fully opaque; a paint ends any fade.
-LRESULT paintPushButton(HWND hwnd) noexcept
+// Where the window-coordinate parts of a client paint go: the window's own
+// whole-window context, or the print context (client coordinates) with its
+// origin moved to the window's corner while the scope lasts.
+class WindowTarget {
+public:
+    WindowTarget(HWND hwnd, HDC print) noexcept : m_dc(print)
+    {
+        if (!print) {
+            m_dc = m_own.emplace(hwnd).get();
+            return;
+        }
+        m_saved.emplace(print);
+        const POINT origin = clientOrigin(hwnd);
+        OffsetViewportOrgEx(print, -origin.x, -origin.y, nullptr);
+    }
+    HDC get() const noexcept { return m_dc; }
+
+private:
+    std::optional<WindowDc> m_own;
+    std::optional<SavedDc> m_saved;
+    HDC m_dc;
+};
+
+// The client-coordinate context: the print context, or BeginPaint's.
+class ClientTarget {
+public:
+    ClientTarget(HWND hwnd, HDC print) noexcept : m_dc(print ? print : m_paint.emplace(hwnd).dc()) {}
+    HDC get() const noexcept { return m_dc; }
+
+private:
+    std::optional<PaintScope> m_paint;
+    HDC m_dc;
+};
+
+// A print keeps to the window's region as the screen does: the rounded
+// corners of a push button leave what lies under them. The clipping region
+// is in device units, the region in window coordinates.
+void clipToWindowRegion(HWND hwnd, HDC print) noexcept
 {
-    stopFadeTimer(hwnd);
-    setAlpha(hwnd, 255);
-    PaintScope paint(hwnd);
-    blendButtonFace(hwnd, paint.dc());
+    const UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+    if (!region || GetWindowRgn(hwnd, region.get()) == ERROR)
+        return;
+    POINT device{};
+    LPtoDP(print, &device, 1);
+    const POINT client = clientOrigin(hwnd);
+    OffsetRgn(region.get(), device.x - client.x, device.y - client.y);
+    ExtSelectClipRgn(print, region.get(), RGN_AND);
+}
+
+// A push button is painted entirely from its state surface of the current
+// state, fully opaque; a paint ends any fade, a print leaves it running.
+LRESULT paintPushButton(HWND hwnd, HDC print) noexcept
+{
+    if (!print) {
+        stopFadeTimer(hwnd);
+        setAlpha(hwnd, 255);
+        const PaintScope paint(hwnd);
+        blendButtonFace(hwnd, paint.dc());
+        return 0;
+    }
+    const SavedDc saved(print);
+    clipToWindowRegion(hwnd, print);
+    blendButtonFace(hwnd, print);
     return 0;
 }
 
-LRESULT paintComboBox(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+LRESULT paintComboBox(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, HDC print) noexcept
 {
     VisualState state = getState(hwnd);
     // Simple and drop-down-list combos paint themselves; the skin flattens
     // their frame and replaces the button afterwards.
     if (GetWindowLongPtrW(hwnd, GWL_STYLE) & CBS_SIMPLE) {
         const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
-        WindowDc dc(hwnd);
+        const WindowTarget dc(hwnd, print);
         drawFlatFrame(hwnd, dc.get());
         paintComboButton(hwnd, dc.get(), state, true);
         return result;
@@ -60,83 +117,84 @@ LRESULT paintComboBox(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPA
     // field is a child window and paints itself.
     WindowBounds bounds;
     getWindowBounds(hwnd, bounds);
-    PaintScope paint(hwnd);
-    fillSolidRect(paint.dc(), 0, 0, bounds.width, bounds.height, kWhite);
-    frameSolidRect(paint.dc(), 0, 0, bounds.width, bounds.height, frameColour(hwnd));
-    paintComboButton(hwnd, paint.dc(), state, true);
+    const ClientTarget dc(hwnd, print);
+    fillSolidRect(dc.get(), 0, 0, bounds.width, bounds.height, kWhite);
+    frameSolidRect(dc.get(), 0, 0, bounds.width, bounds.height, frameColour(hwnd));
+    paintComboButton(hwnd, dc.get(), state, true);
     return 0;
 }
 
-LRESULT paintDriveList(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+LRESULT paintDriveList(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, HDC print) noexcept
 {
     const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
     VisualState state = getState(hwnd);
-    WindowDc dc(hwnd);
+    const WindowTarget dc(hwnd, print);
     drawFlatFrame(hwnd, dc.get());
     paintComboButton(hwnd, dc.get(), state, true);
     return result;
 }
 
-LRESULT paintListFrame(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+LRESULT paintListFrame(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, HDC print) noexcept
 {
     const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
-    WindowDc dc(hwnd);
+    const WindowTarget dc(hwnd, print);
     drawFlatFrame(hwnd, dc.get());
     return result;
 }
 
 // A bordered grid gets one line in the frame colour over its own border.
-LRESULT paintGrid(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+LRESULT paintGrid(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, HDC print) noexcept
 {
     const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
     if (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_BORDER) {
         WindowBounds bounds;
         getWindowBounds(hwnd, bounds);
-        WindowDc dc(hwnd);
+        const WindowTarget dc(hwnd, print);
         frameSolidRect(dc.get(), 0, 0, bounds.width, bounds.height, frameColour(hwnd));
     }
     return result;
 }
 
-} // namespace
-
-LRESULT onPaint(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+// The client area as the skin shows it. `print` is WM_PRINTCLIENT's context,
+// or 0 for WM_PAINT, where every painter takes its own; the control's own
+// procedure gets the message itself either way.
+LRESULT paintClient(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, HDC print) noexcept
 {
     switch (windowKind(hwnd)) {
     case ControlKind::pushButton:
-        return paintPushButton(hwnd);
+        return paintPushButton(hwnd, print);
     case ControlKind::comboBox:
-        return paintComboBox(savedProc, hwnd, msg, wParam, lParam);
+        return paintComboBox(savedProc, hwnd, msg, wParam, lParam, print);
     case ControlKind::driveList:
-        return paintDriveList(savedProc, hwnd, msg, wParam, lParam);
+        return paintDriveList(savedProc, hwnd, msg, wParam, lParam, print);
     case ControlKind::checkBox: {
         // The control draws its caption and background; the skin replaces
         // the glyph, always in the normal look.
         const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
-        paintCheckBox(hwnd, VisualState::normal, true);
+        paintCheckBox(hwnd, VisualState::normal, true, WindowTarget(hwnd, print).get());
         return result;
     }
     case ControlKind::optionButton: {
         const LRESULT result = forward(savedProc, hwnd, msg, wParam, lParam);
-        paintOptionButton(hwnd, VisualState::normal, true);
+        paintOptionButton(hwnd, VisualState::normal, true, WindowTarget(hwnd, print).get());
         return result;
     }
     case ControlKind::dataList:
     case ControlKind::dropDownList:
-        return paintListFrame(savedProc, hwnd, msg, wParam, lParam);
+        return paintListFrame(savedProc, hwnd, msg, wParam, lParam, print);
     case ControlKind::progressBar:
-        paintProgressClient(hwnd);
+        paintProgressClient(hwnd, print);
         return 0;
     case ControlKind::listHeader:
-        paintWholeHeader(hwnd);
+        paintWholeHeader(hwnd, print);
         return 0;
     case ControlKind::grid:
-        return paintGrid(savedProc, hwnd, msg, wParam, lParam);
+        return paintGrid(savedProc, hwnd, msg, wParam, lParam, print);
     case ControlKind::scrollBar:
         if (!isScrollBarWindow(hwnd)) // a size box keeps the system's look
             return forward(savedProc, hwnd, msg, wParam, lParam);
-        if (wParam) {
-            paintScrollBars(hwnd, reinterpret_cast<HDC>(wParam));
+        if (print || wParam) {
+            paintScrollBars(hwnd, print ? print : reinterpret_cast<HDC>(wParam));
         } else {
             const PaintScope paint(hwnd);
             paintScrollBars(hwnd, paint.dc());
@@ -145,6 +203,18 @@ LRESULT onPaint(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     default:
         return forward(savedProc, hwnd, msg, wParam, lParam);
     }
+}
+
+} // namespace
+
+LRESULT onPaint(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
+    return paintClient(savedProc, hwnd, msg, wParam, lParam, nullptr);
+}
+
+LRESULT onPrintClient(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
+    return paintClient(savedProc, hwnd, msg, wParam, lParam, reinterpret_cast<HDC>(wParam));
 }
 
 } // namespace skin

@@ -6,5 +6,8 @@ namespace skin {
 
 // WM_PAINT of every skinned window.
 LRESULT onPaint(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
+// WM_PRINTCLIENT: the same pixels onto the context in wParam, in client
+// coordinates, the window's own procedure printing what it paints itself.
+LRESULT onPrintClient(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
 
 } // namespace skin

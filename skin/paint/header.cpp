@@ -65,17 +65,19 @@ void drawItem(HDC dc, int x, int width, int height, VisualState state, int dpi) 
 
 } // namespace
 
-void paintWholeHeader(HWND hwnd) noexcept
+void paintWholeHeader(HWND hwnd, HDC dc) noexcept
 {
-    paintWholeHeaderAtDpi(hwnd, windowDpi(hwnd));
+    paintWholeHeaderAtDpi(hwnd, windowDpi(hwnd), dc);
 }
 
-void paintWholeHeaderAtDpi(HWND hwnd, int dpi) noexcept
+void paintWholeHeaderAtDpi(HWND hwnd, int dpi, HDC target) noexcept
 {
     WindowBounds bounds;
     getWindowBounds(hwnd, bounds);
     Surface surface = createMemorySurface(bounds.width, bounds.height);
     HDC dc = surface.dc();
+    if (const DWORD layout = windowLayout(hwnd))
+        SetLayout(dc, layout); // the captions come out unmirrored
     const ImagePart background = scalePart(kBackgroundColumn, 0, 1, kSliceHeight, dpi);
     StretchBlt(dc, 0, 0, bounds.width, bounds.height, headerItemImageAt(dpi), background.x, background.y,
                background.width, background.height, SRCCOPY);
@@ -100,8 +102,10 @@ void paintWholeHeaderAtDpi(HWND hwnd, int dpi) noexcept
         }
     }
 
-    PaintScope paint(hwnd);
-    BitBlt(paint.dc(), 0, 0, bounds.width, bounds.height, dc, 0, 0, SRCCOPY);
+    std::optional<PaintScope> paint;
+    if (!target)
+        target = paint.emplace(hwnd).dc();
+    BitBlt(target, 0, 0, bounds.width, bounds.height, dc, 0, 0, SRCCOPY);
 }
 
 int paintHeaderItem(HWND hwnd, HDC dc, int index, VisualState state) noexcept
@@ -115,6 +119,8 @@ int paintHeaderItem(HWND hwnd, HDC dc, int index, VisualState state) noexcept
     const int height = rect.bottom - rect.top;
 
     Surface surface = createMemorySurface(width, bounds.height);
+    if (const DWORD layout = windowLayout(hwnd))
+        SetLayout(surface.dc(), layout);
     {
         const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
         SelectGuard fontGuard(surface.dc(), font);

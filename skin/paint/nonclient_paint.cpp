@@ -34,6 +34,35 @@ void paintFlatBorder(HWND hwnd, HDC window) noexcept
         frameSolidRect(window, d, d, bounds.width - 1 - d, bounds.height - 1 - d, GetBkColor(client.get()));
 }
 
+bool hasFlatBorder(HWND hwnd, const std::wstring& name) noexcept
+{
+    return !isDataList(name) && (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+}
+
+// True when the window has a frame around its client area.
+bool hasFrame(HWND hwnd) noexcept
+{
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    WindowBounds bounds;
+    getWindowBounds(hwnd, bounds);
+    return client.right != bounds.width || client.bottom != bounds.height;
+}
+
+// The skin's parts of the frame, as WM_NCPAINT draws them, onto `dc`.
+void printFrame(HWND hwnd, HDC dc) noexcept
+{
+    const std::wstring name = lowerClassName(hwnd);
+    if (isProgressBar(name)) {
+        paintProgressWindow(hwnd, dc);
+        return;
+    }
+    if (!isScrollBarWindow(hwnd))
+        paintScrollBars(hwnd, dc);
+    if (hasFlatBorder(hwnd, name))
+        paintFlatBorder(hwnd, dc);
+}
+
 } // namespace
 
 int measureBorderThickness(HWND hwnd, int& bx, int& by) noexcept
@@ -64,7 +93,7 @@ LRESULT onNcPaint(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     // The system paints the rest of the frame, never the skin's scroll bars.
     const UniqueRegion rest(frameRegionWithoutBars(hwnd, reinterpret_cast<HRGN>(wParam)));
     const LRESULT result = forward(savedProc, hwnd, msg, rest ? reinterpret_cast<WPARAM>(rest.get()) : wParam, lParam);
-    const bool border = !isDataList(name) && (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    const bool border = hasFlatBorder(hwnd, name);
     if (!border && !rest)
         return result;
     // One context for both: the bars first, then the border around them.
@@ -74,6 +103,27 @@ LRESULT onNcPaint(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     if (border)
         paintFlatBorder(hwnd, window.get());
     return result;
+}
+
+LRESULT onPrint(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
+    const auto dc = reinterpret_cast<HDC>(wParam);
+    if (!dc || !(lParam & PRF_NONCLIENT) || ((lParam & PRF_CHECKVISIBLE) && !IsWindowVisible(hwnd)) || !hasFrame(hwnd))
+        return forward(savedProc, hwnd, msg, wParam, lParam);
+    // The system's frame first (Wine prints none), the skin's parts over it.
+    forward(savedProc, hwnd, msg, wParam, PRF_NONCLIENT);
+    {
+        const SavedDc saved(dc);
+        printFrame(hwnd, dc);
+    }
+    // The client area's own print may run past its edge onto the frame.
+    const SavedDc saved(dc);
+    const POINT origin = clientOrigin(hwnd);
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    OffsetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+    IntersectClipRect(dc, 0, 0, client.right, client.bottom);
+    return forward(savedProc, hwnd, msg, wParam, lParam & ~PRF_NONCLIENT);
 }
 
 } // namespace skin

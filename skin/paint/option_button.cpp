@@ -7,6 +7,8 @@
 #include "skin/images/transparent.h"
 #include "skin/paint/rounding.h"
 
+#include <optional>
+
 namespace skin {
 
 namespace {
@@ -18,12 +20,12 @@ constexpr int kDotX = 2, kDisabledDotX = 11, kDotY = 18, kDotSize = 5;
 
 } // namespace
 
-int paintOptionButton(HWND hwnd, VisualState state, bool force) noexcept
+int paintOptionButton(HWND hwnd, VisualState state, bool force, HDC dc) noexcept
 {
-    return paintOptionButtonAtDpi(hwnd, state, force, windowDpi(hwnd));
+    return paintOptionButtonAtDpi(hwnd, state, force, windowDpi(hwnd), dc);
 }
 
-int paintOptionButtonAtDpi(HWND hwnd, VisualState state, bool force, int dpi) noexcept
+int paintOptionButtonAtDpi(HWND hwnd, VisualState state, bool force, int dpi, HDC dc) noexcept
 {
     if (state == getState(hwnd) && !force)
         return 0;
@@ -39,7 +41,9 @@ int paintOptionButtonAtDpi(HWND hwnd, VisualState state, bool force, int dpi) no
 
     // The circle goes straight onto the window with the key colour left out,
     // so the control's own background shows around it.
-    WindowDc target(hwnd);
+    std::optional<WindowDc> own;
+    if (!dc)
+        dc = own.emplace(hwnd).get();
     int tileY = -1;
     if (!enabled)
         tileY = kDisabledCircleY;
@@ -47,11 +51,11 @@ int paintOptionButtonAtDpi(HWND hwnd, VisualState state, bool force, int dpi) no
         tileY = kCircleSize * static_cast<int>(state);
     if (tileY >= 0) {
         const ImagePart tile = scalePart(0, tileY, kCircleSize, kCircleSize, dpi);
-        drawImagePart(target.get(), origin.x, origin.y, cx, cy, optionBubbleImageAt(dpi), tile.x, tile.y, tile.width,
+        drawImagePart(dc, origin.x, origin.y, cx, cy, optionBubbleImageAt(dpi), tile.x, tile.y, tile.width,
                       tile.height, margin, margin, margin, margin, kKeyColour);
     }
     if (checked)
-        drawTransparent(target.get(), origin.x + roundHalfEven((cx - dot.width) / 2.0),
+        drawTransparent(dc, origin.x + roundHalfEven((cx - dot.width) / 2.0),
                         origin.y + roundHalfEven((cy - dot.height) / 2.0), dot.width, dot.height, markGlyphImageAt(dpi),
                         dot.x, dot.y, kKeyColour);
     return 1;

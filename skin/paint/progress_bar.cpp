@@ -8,6 +8,7 @@
 #include "skin/paint/rounding.h"
 
 #include <algorithm>
+#include <optional>
 #include <commctrl.h>
 
 namespace skin {
@@ -41,7 +42,7 @@ bool isVertical(HWND hwnd) noexcept
 
 } // namespace
 
-void paintProgressClient(HWND hwnd) noexcept
+void paintProgressClient(HWND hwnd, HDC target) noexcept
 {
     const SIZE client = clientSize(hwnd);
     Surface surface = createMemorySurface(client.cx, client.cy);
@@ -55,11 +56,13 @@ void paintProgressClient(HWND hwnd) noexcept
             fillSolidRect(surface.dc(), 0, 0, filledLength(fraction, client.cx), client.cy, kProgressColour);
         }
     }
-    PaintScope paint(hwnd);
-    BitBlt(paint.dc(), 0, 0, client.cx, client.cy, surface.dc(), 0, 0, SRCCOPY);
+    std::optional<PaintScope> paint;
+    if (!target)
+        target = paint.emplace(hwnd).dc();
+    BitBlt(target, 0, 0, client.cx, client.cy, surface.dc(), 0, 0, SRCCOPY);
 }
 
-void paintProgressWindow(HWND hwnd) noexcept
+void paintProgressWindow(HWND hwnd, HDC target) noexcept
 {
     int bx = 0;
     int by = 0;
@@ -86,8 +89,10 @@ void paintProgressWindow(HWND hwnd) noexcept
             fillSolidRect(dc, bx, by, filledLength(fraction, client.cx), client.cy, kProgressColour);
         }
     }
-    WindowDc target(hwnd);
-    BitBlt(target.get(), 0, 0, bounds.width, bounds.height, dc, 0, 0, SRCCOPY);
+    std::optional<WindowDc> own;
+    if (!target)
+        target = own.emplace(hwnd).get();
+    BitBlt(target, 0, 0, bounds.width, bounds.height, dc, 0, 0, SRCCOPY);
 }
 
 } // namespace skin

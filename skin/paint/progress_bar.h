@@ -9,9 +9,11 @@ namespace skin {
 
 inline constexpr int kProgressFullScale = 30000;
 
-// The client area, composed off-screen and copied inside BeginPaint/EndPaint.
-void paintProgressClient(HWND hwnd) noexcept;
-// The whole window, frame included, onto its whole-window context.
-void paintProgressWindow(HWND hwnd) noexcept;
+// The client area, composed off-screen and copied onto `dc` (client
+// coordinates), or inside BeginPaint/EndPaint when dc is 0.
+void paintProgressClient(HWND hwnd, HDC dc = nullptr) noexcept;
+// The whole window, frame included, onto `dc` (window coordinates), or onto
+// its whole-window context when dc is 0.
+void paintProgressWindow(HWND hwnd, HDC dc = nullptr) noexcept;
 
 } // namespace skin

@@ -114,15 +114,14 @@ int barLength(const ScrollBarGeometry& g) noexcept
     return g.vertical ? g.rect.bottom - g.rect.top : g.rect.right - g.rect.left;
 }
 
-// The client rectangle in window coordinates.
+// The client rectangle in window coordinates (from the right edge in a
+// mirrored window, whose contexts draw so).
 RECT clientInWindow(HWND hwnd) noexcept
 {
     RECT client{};
-    RECT window{};
     GetClientRect(hwnd, &client);
-    GetWindowRect(hwnd, &window);
-    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    OffsetRect(&client, -window.left, -window.top);
+    const POINT origin = clientOrigin(hwnd);
+    OffsetRect(&client, origin.x, origin.y);
     return client;
 }
 
@@ -552,8 +551,10 @@ HRGN frameRegionWithoutBars(HWND hwnd, HRGN update) noexcept
     if (update && update != reinterpret_cast<HRGN>(1))
         CombineRgn(region, region, update, RGN_AND);
     for (int i = 0; i < count; ++i) {
-        const UniqueRegion bar(CreateRectRgn(bounds.left + parts[i].left, bounds.top + parts[i].top,
-                                             bounds.left + parts[i].right, bounds.top + parts[i].bottom));
+        // A mirrored window's coordinates run leftwards from its right edge.
+        const int left = windowLayout(hwnd) ? bounds.right - parts[i].right : bounds.left + parts[i].left;
+        const UniqueRegion bar(CreateRectRgn(left, bounds.top + parts[i].top, left + parts[i].right - parts[i].left,
+                                             bounds.top + parts[i].bottom));
         if (bar)
             CombineRgn(region, region, bar.get(), RGN_DIFF);
     }

@@ -49,13 +49,7 @@ int clickTwice(HWND button) // two quick real clicks: what the parent heard
 {
     RECT r{};
     GetWindowRect(button, &r);
-    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    INPUT input[4]{};
-    for (int i = 0; i < 4; ++i)
-        input[i].type = INPUT_MOUSE, input[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
-    g_clicks = 0, SendInput(4, input, sizeof(INPUT));
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 500;)
-        pumpMessages();
+    g_clicks = 0, clickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2, 2, 500);
     return g_clicks;
 }
 

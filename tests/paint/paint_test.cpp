@@ -172,7 +172,7 @@ TEST_F(Painters, CheckBoxesAndOptionButtons)
         EnableWindow(hwnd, row.enabled);
         paintNow(hwnd);
         const bool check = row.cls == kCheckClass;
-        EXPECT_EQ((check ? skin::paintCheckBox : skin::paintOptionButton)(hwnd, row.state, true), 1);
+        EXPECT_EQ((check ? skin::paintCheckBox : skin::paintOptionButton)(hwnd, row.state, true, nullptr), 1);
         EXPECT_EQ(skin::getState(hwnd), row.state);
         shoot(hwnd);
     }
@@ -265,7 +265,7 @@ TEST_F(Painters, ScaledImagesAndGlyphsMatchTheirGolden)
                                          {kOptionClass, BS_AUTORADIOBUTTON, BST_CHECKED}}) {
             HWND hwnd = child(cls, style, 10, 10, width, height, 0, L"Caption");
             SendMessageW(hwnd, BM_SETCHECK, check, 0);
-            (cls == kCheckClass ? skin::paintCheckBoxAtDpi : skin::paintOptionButtonAtDpi)(hwnd, normal, true, dpi);
+            (cls == kCheckClass ? skin::paintCheckBoxAtDpi : skin::paintOptionButtonAtDpi)(hwnd, normal, true, dpi, nullptr);
             shoot(hwnd);
         }
         HWND combo = child(L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL, 10, 40, MulDiv(100, dpi, 96), 200);

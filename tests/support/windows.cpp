@@ -69,6 +69,17 @@ bool pumpUntil(const std::function<bool()>& done, DWORD limitMs)
     return done();
 }
 
+void clickAt(int x, int y, int clicks, DWORD settleMs)
+{
+    SetCursorPos(x, y);
+    std::vector<INPUT> input(2 * static_cast<size_t>(clicks), INPUT{.type = INPUT_MOUSE});
+    for (size_t i = 0; i < input.size(); ++i)
+        input[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+    SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
+    for (DWORD start = GetTickCount(); GetTickCount() - start < settleMs;)
+        pumpMessages();
+}
+
 void paintNow(HWND hwnd)
 {
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);

@@ -35,6 +35,9 @@ void pumpMessages();
 // watch another thread or process); returns `done()`.
 bool pumpUntil(const std::function<bool()>& done, DWORD limitMs = 3000);
 
+// Real clicks of the left button at a screen point, one quickly after another; then the queue pumped for `settleMs`.
+void clickAt(int x, int y, int clicks = 1, DWORD settleMs = 300);
+
 // Makes the window show its final pixels: paint now, then let the queue settle.
 void paintNow(HWND hwnd);
 
