@@ -2,7 +2,7 @@
 // window whose title starts with that text (Quillmend adds the menu's state
 // to its own), lets it finish painting, saves what the screen shows
 // of it as a PNG, then asks it to close.
-#include "support/pixels.h"
+#include "tools/picture.h"
 
 #include <windows.h>
 
@@ -49,7 +49,7 @@ int wmain(int argc, wchar_t** argv)
     }
     SetForegroundWindow(window);
     Sleep(1500); // let the first paint and the skin's fades settle
-    const bool saved = qmtest::writePng(qmtest::captureWindow(window), argv[2]);
+    const bool saved = picture::writePng(picture::captureWindow(window), argv[2]);
     PostMessageW(window, WM_CLOSE, 0, 0);
     return saved ? 0 : 1;
 }
