@@ -154,7 +154,8 @@ void leaveChain(HWND hwnd, LONG_PTR savedProc) noexcept
         setProp(hwnd, prop::kPassProc, savedProc);
 }
 
-// False if the window is skinned already, as its outward record says. A
+// False if the window is skinned already, as its outward record says; a
+// window the engine holds nothing for has no record of this thread's. A
 // window that still runs the skin's procedure but lost its saved one counts
 // as skinned: subclassing it again would save the skin's procedure as its
 // own, and every message would call itself until the stack ran out. A window
@@ -164,9 +165,9 @@ void leaveChain(HWND hwnd, LONG_PTR savedProc) noexcept
 // handle this one has now, and is forgotten.
 bool hasFreshState(HWND hwnd) noexcept
 {
-    if (GetPropW(hwnd, prop::kProcAddr.text))
-        return false;
     const bool held = holdsState(hwnd);
+    if (held && GetPropW(hwnd, prop::kProcAddr.text))
+        return false;
     const bool passing = held && GetPropW(hwnd, prop::kPassProc.text);
     if (!passing && GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(t_engine.layers.windowProc))
         return false;
