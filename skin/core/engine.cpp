@@ -6,6 +6,7 @@
 #include "skin/core/fade_timer.h"
 #include "skin/core/kinds.h"
 #include "skin/core/properties.h"
+#include "skin/images/rect.h"
 #include "skin/images/scratch.h"
 #include "skin/images/skin_images.h"
 
@@ -117,17 +118,6 @@ void removeKindState(HWND hwnd, ControlKind kind, bool destroyed = false) noexce
 // attaches or detaches on the way leave theirs to it. A window being
 // destroyed, and everything below it, is hidden already: no repaint at all.
 enum class Repaint { own, withChildren, byContainer, none };
-
-// True when the window has a frame, border or scroll bar outside its client
-// area: only then does a frame repaint draw anything.
-bool hasNonClientArea(HWND hwnd) noexcept
-{
-    RECT window{};
-    RECT client{};
-    GetWindowRect(hwnd, &window);
-    GetClientRect(hwnd, &client);
-    return window.right - window.left != client.right || window.bottom - window.top != client.bottom;
-}
 
 // Repaints the frame now and invalidates the client area. A progress bar
 // paints itself whole on a frame repaint, so it always gets one.

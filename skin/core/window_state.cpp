@@ -68,7 +68,7 @@ bool writeState(HWND hwnd, int slot, LONG_PTR value, bool quiet) noexcept
                 t_table = new StateTable;
             values = &(*t_table)[hwnd];
         } catch (...) {
-            return true; // the outward record alone, as before the table
+            return true; // out of memory: the value is lost, its record still written
         }
         t_lastWindow = hwnd;
         t_lastValues = values;

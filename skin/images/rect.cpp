@@ -48,6 +48,15 @@ int getWindowBounds(HWND hwnd, WindowBounds& bounds) noexcept
     return ok;
 }
 
+bool hasNonClientArea(HWND hwnd) noexcept
+{
+    RECT window{};
+    RECT client{};
+    GetWindowRect(hwnd, &window);
+    GetClientRect(hwnd, &client);
+    return window.right - window.left != client.right || window.bottom - window.top != client.bottom;
+}
+
 POINT clientOrigin(HWND hwnd) noexcept
 {
     POINT corner{};

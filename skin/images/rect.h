@@ -21,6 +21,9 @@ int frameSolidRect(HDC dc, int x, int y, int width, int height, COLORREF colour)
 
 // Fills `bounds` from GetWindowRect; all six fields are 0 when that fails.
 int getWindowBounds(HWND hwnd, WindowBounds& bounds) noexcept;
+// True when the window has a frame, border or scroll bar outside its client
+// area: only then does a frame paint or print draw anything.
+bool hasNonClientArea(HWND hwnd) noexcept;
 // Where the client area's top-left corner lies in window coordinates; a
 // mirrored window counts them from its right edge.
 POINT clientOrigin(HWND hwnd) noexcept;

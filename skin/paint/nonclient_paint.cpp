@@ -39,16 +39,6 @@ bool hasFlatBorder(HWND hwnd, const std::wstring& name) noexcept
     return !isDataList(name) && (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 }
 
-// True when the window has a frame around its client area.
-bool hasFrame(HWND hwnd) noexcept
-{
-    RECT client{};
-    GetClientRect(hwnd, &client);
-    WindowBounds bounds;
-    getWindowBounds(hwnd, bounds);
-    return client.right != bounds.width || client.bottom != bounds.height;
-}
-
 // The skin's parts of the frame, as WM_NCPAINT draws them, onto `dc`.
 void printFrame(HWND hwnd, HDC dc) noexcept
 {
@@ -108,7 +98,7 @@ LRESULT onNcPaint(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
 LRESULT onPrint(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
     const auto dc = reinterpret_cast<HDC>(wParam);
-    if (!dc || !(lParam & PRF_NONCLIENT) || ((lParam & PRF_CHECKVISIBLE) && !IsWindowVisible(hwnd)) || !hasFrame(hwnd))
+    if (!dc || !(lParam & PRF_NONCLIENT) || ((lParam & PRF_CHECKVISIBLE) && !IsWindowVisible(hwnd)) || !hasNonClientArea(hwnd))
         return forward(savedProc, hwnd, msg, wParam, lParam);
     // The system's frame first (Wine prints none), the skin's parts over it.
     forward(savedProc, hwnd, msg, wParam, PRF_NONCLIENT);
