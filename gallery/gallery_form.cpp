@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <iterator>
 #include <string_view>
 
 namespace gallery {
@@ -46,7 +47,7 @@ constexpr std::array kControls{
 };
 
 constexpr quillmend::FormDescription kGallery{
-    L"Gallery", kGalleryTitle, px(470), px(330), {L"宋体", 90, false, false, GB2312_CHARSET}, 0, kControls};
+    L"Gallery", kGalleryTitle, px(470), px(540), {L"宋体", 90, false, false, GB2312_CHARSET}, 0, kControls};
 
 // The description gives every combo box the drop-down-list style; the
 // simple and the editable drop-down combo are made here, beside it, placed
@@ -59,6 +60,85 @@ HWND addCombo(quillmend::Form& form, DWORD style, int y, int height)
                                  nullptr);
     SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(form.formFont()), FALSE);
     return combo;
+}
+
+// A common control the description has no type for, placed like the rest.
+HWND addControl(quillmend::Form& form, const wchar_t* className, const wchar_t* text, DWORD style, int x, int y,
+                int width, int height)
+{
+    HWND control = CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, form.twipsToPixelsX(px(x)),
+                                   form.twipsToPixelsY(px(y)), form.twipsToPixelsX(px(width)),
+                                   form.twipsToPixelsY(px(height)), form.hwnd(), nullptr, GetModuleHandleW(nullptr),
+                                   nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(form.formFont()), FALSE);
+    return control;
+}
+
+// A group box round an edit box with its spin button, a horizontal spin
+// button, a tab control, two sliders, two progress bars, a toolbar and a
+// status bar.
+void addCommonControls(quillmend::Form& form)
+{
+    const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&classes);
+
+    addControl(form, L"Button", L"分组 &Group", BS_GROUPBOX, 16, 320, 200, 84);
+    HWND edit = addControl(form, L"Edit", L"", WS_BORDER | WS_TABSTOP | ES_NUMBER, 28, 344, 80, 22);
+    HWND spin = addControl(form, UPDOWN_CLASSW, L"", UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS, 0, 0, 0, 0);
+    SendMessageW(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
+    SendMessageW(spin, UDM_SETRANGE32, 0, 100);
+    SendMessageW(spin, UDM_SETPOS32, 0, 42);
+    addControl(form, UPDOWN_CLASSW, L"", UDS_HORZ, 140, 344, 40, 22);
+    addControl(form, L"Button", L"内部 Inside", BS_AUTOCHECKBOX | WS_TABSTOP, 28, 374, 160, 20);
+
+    HWND tabs = addControl(form, WC_TABCONTROLW, L"", WS_TABSTOP, 232, 320, 220, 84);
+    const wchar_t* captions[] = {L"常规 General", L"高级 Advanced", L"关于 About"};
+    for (int i = 0; i < 3; ++i) {
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<wchar_t*>(captions[i]);
+        SendMessageW(tabs, TCM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageW(tabs, TCM_SETCURSEL, 1, 0);
+
+    HWND slider = addControl(form, TRACKBAR_CLASSW, L"", TBS_AUTOTICKS | WS_TABSTOP, 16, 412, 200, 32);
+    SendMessageW(slider, TBM_SETRANGE, TRUE, MAKELPARAM(0, 10));
+    SendMessageW(slider, TBM_SETPOS, TRUE, 4);
+    HWND upright = addControl(form, TRACKBAR_CLASSW, L"", TBS_VERT | TBS_BOTH | TBS_AUTOTICKS, 424, 170, 32, 140);
+    SendMessageW(upright, TBM_SETRANGE, TRUE, MAKELPARAM(0, 5));
+    SendMessageW(upright, TBM_SETPOS, TRUE, 2);
+
+    HWND progress = addControl(form, PROGRESS_CLASSW, L"", 0, 232, 414, 220, 14);
+    SendMessageW(progress, PBM_SETPOS, 60, 0);
+    HWND paused = addControl(form, PROGRESS_CLASSW, L"", PBS_SMOOTH, 232, 434, 220, 14);
+    SendMessageW(paused, PBM_SETPOS, 35, 0);
+    SendMessageW(paused, PBM_SETSTATE, PBST_PAUSED, 0);
+
+    HWND toolbar = addControl(form, TOOLBARCLASSNAMEW, L"",
+                              TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN | CCS_NORESIZE
+                                  | CCS_NODIVIDER,
+                              16, 452, 436, 26);
+    SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(toolbar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+    SendMessageW(toolbar, TB_LOADIMAGES, IDB_STD_SMALL_COLOR, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
+    TBBUTTON buttons[] = {
+        {STD_FILENEW, 201, TBSTATE_ENABLED, BTNS_BUTTON | BTNS_AUTOSIZE, {}, 0, reinterpret_cast<INT_PTR>(L"新建 New")},
+        {STD_FILEOPEN, 202, TBSTATE_ENABLED, BTNS_DROPDOWN | BTNS_AUTOSIZE, {}, 0, reinterpret_cast<INT_PTR>(L"打开 Open")},
+        {0, 0, TBSTATE_ENABLED, BTNS_SEP, {}, 0, 0},
+        {STD_PROPERTIES, 203, TBSTATE_ENABLED | TBSTATE_CHECKED, BTNS_CHECK | BTNS_AUTOSIZE, {}, 0,
+         reinterpret_cast<INT_PTR>(L"属性 Properties")},
+        {STD_DELETE, 204, 0, BTNS_BUTTON | BTNS_AUTOSIZE, {}, 0, reinterpret_cast<INT_PTR>(L"删除 Delete")},
+    };
+    SendMessageW(toolbar, TB_ADDBUTTONSW, std::size(buttons), reinterpret_cast<LPARAM>(buttons));
+
+    HWND status = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
+                                  form.hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(status, WM_SETFONT, reinterpret_cast<WPARAM>(form.formFont()), FALSE);
+    const int parts[] = {form.twipsToPixelsX(px(160)), form.twipsToPixelsX(px(320)), -1};
+    SendMessageW(status, SB_SETPARTS, std::size(parts), reinterpret_cast<LPARAM>(parts));
+    SendMessageW(status, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(L"就绪 Ready"));
+    SendMessageW(status, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(L"\t第 2 栏 Part two"));
+    SendMessageW(status, SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(L"\t\t100%"));
 }
 
 void fillCombo(HWND combo, std::wstring_view select)
@@ -109,6 +189,8 @@ void prepare(quillmend::Form& form)
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
     SendMessageW(list, LB_SETCURSEL, 1, 0);
+
+    addCommonControls(form);
 }
 
 } // namespace

@@ -70,6 +70,21 @@ void attachStateful(HWND hwnd) noexcept
     setState(hwnd, VisualState::normal);
 }
 
+// A common control with parts that follow the pointer remembers the one
+// under it.
+void attachPointerParts(HWND hwnd) noexcept
+{
+    setProp(hwnd, prop::kMouseFlag, 0);
+    setProp(hwnd, prop::kPartHot, -1);
+}
+
+// What any common control was given, and a marquee progress bar's block.
+void detachCommonControl(HWND hwnd) noexcept
+{
+    for (const PropName& name : {prop::kMouseFlag, prop::kPartHot, prop::kMarquee})
+        removeProp(hwnd, name);
+}
+
 void attachListHeader(HWND hwnd) noexcept
 {
     setProp(hwnd, prop::kMouseFlag, 0);
@@ -94,6 +109,8 @@ void addKindState(HWND hwnd, ControlKind kind, bool parentRepainted) noexcept
         attachListHeader(hwnd);
         break;
     default:
+        if (hasPointerParts(kind))
+            attachPointerParts(hwnd);
         break;
     }
 }
@@ -110,6 +127,8 @@ void removeKindState(HWND hwnd, ControlKind kind, bool destroyed = false) noexce
     } else if (kind == ControlKind::listHeader) {
         for (const PropName& n : {prop::kMouseFlag, prop::kHdIndex, prop::kHmIndex})
             removeProp(hwnd, n);
+    } else if (isCommonControl(kind)) {
+        detachCommonControl(hwnd);
     }
 }
 

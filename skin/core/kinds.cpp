@@ -28,6 +28,12 @@ constexpr std::array kKindTable{
     KindNames{ControlKind::dataList, {L"datalistwndclass", L"dblistwndclass"}},
     KindNames{ControlKind::dropDownList, {L"combolbox"}},
     KindNames{ControlKind::scrollBar, {L"scrollbar"}},
+    KindNames{ControlKind::tabControl, {L"systabcontrol32"}},
+    KindNames{ControlKind::spinButton, {L"msctls_updown32"}},
+    KindNames{ControlKind::slider, {L"msctls_trackbar32"}},
+    KindNames{ControlKind::commonProgress, {L"msctls_progress32"}},
+    KindNames{ControlKind::statusBar, {L"msctls_statusbar32"}},
+    KindNames{ControlKind::toolbar, {L"toolbarwindow32"}},
 };
 
 constexpr std::wstring_view kGridPrefix = L"apexgrid";
@@ -86,6 +92,8 @@ ControlKind buttonKind(LONG_PTR style) noexcept
     case BS_RADIOBUTTON:
     case BS_AUTORADIOBUTTON:
         return pushLike ? ControlKind::other : ControlKind::optionButton;
+    case BS_GROUPBOX:
+        return ControlKind::groupBox;
     default:
         return ControlKind::other;
     }

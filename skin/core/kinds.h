@@ -12,8 +12,25 @@ namespace skin {
 
 enum class ControlKind {
     container, pushButton, comboBox, driveList, checkBox, optionButton,
-    progressBar, listHeader, dataList, dropDownList, scrollBar, grid, other
+    progressBar, listHeader, dataList, dropDownList, scrollBar, grid,
+    // The common controls the skin draws whole, from their own state.
+    groupBox, tabControl, spinButton, slider, commonProgress, statusBar, toolbar,
+    other
 };
+
+// True for the kinds from groupBox to toolbar.
+constexpr bool isCommonControl(ControlKind kind) noexcept
+{
+    return kind >= ControlKind::groupBox && kind <= ControlKind::toolbar;
+}
+
+// The common controls with parts that follow the pointer (items, arrows, a
+// thumb, buttons).
+constexpr bool hasPointerParts(ControlKind kind) noexcept
+{
+    return kind == ControlKind::tabControl || kind == ControlKind::spinButton || kind == ControlKind::slider
+        || kind == ControlKind::toolbar;
+}
 
 // The class name as the system reports it, or "" when it cannot be read.
 std::wstring getWindowClassName(HWND hwnd);
@@ -28,9 +45,9 @@ ControlKind kindOf(std::wstring_view lowerName) noexcept;
 // class (the standard "Button" among them) is a push button, check box or
 // option button by its button type: the type saved at attach when the skin
 // made the button owner-draw, its own otherwise.
-// Group boxes, push-like check boxes and radio buttons, and the buttons that
-// draw themselves differently (owner-draw, split buttons, command links) are
-// `other`: the skin leaves them alone.
+// A group box is a `groupBox`. Push-like check boxes and radio buttons, and
+// the buttons that draw themselves differently (owner-draw, split buttons,
+// command links) are `other`: the skin leaves them alone.
 ControlKind windowKind(HWND hwnd);
 // The kind a "Button" of the given style is (its BS_TYPEMASK bits).
 ControlKind buttonKind(LONG_PTR style) noexcept;

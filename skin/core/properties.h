@@ -32,7 +32,9 @@ inline constexpr PropName kScrollDown{L"SBDOWN", 12};  // scroll-bar part held d
 inline constexpr PropName kScrollBits{L"SBBITS", 13};  // WS_VSCROLL/WS_HSCROLL taken off for a moment
 inline constexpr PropName kScrollSign{L"SBSIGN", 14};  // checksum of the scroll information last drawn
 inline constexpr PropName kFaces{L"FACES", 15};       // the push button's four faces, one below the other
-inline constexpr int kCount = 16;
+inline constexpr PropName kPartHot{L"PARTHOT", 16};    // common control's part under the mouse, or -1
+inline constexpr PropName kMarquee{L"MARQUEE", 17};    // where a marquee progress bar's block stands
+inline constexpr int kCount = 18;
 } // namespace prop
 
 // Visual states, the number kept in OLDSTATE.

@@ -10,6 +10,7 @@
 #include "skin/paint/button_face.h"
 #include "skin/paint/check_option.h"
 #include "skin/paint/combo_button.h"
+#include "skin/paint/common_controls.h"
 #include "skin/paint/header.h"
 
 #include <commctrl.h>
@@ -68,6 +69,16 @@ void moveDriveList(HWND hwnd, WPARAM wParam) noexcept
     noteEntry(hwnd);
     VisualState state = leftButtonHeld(wParam) ? VisualState::pressed : VisualState::hot;
     paintComboButton(hwnd, nullptr, state, false);
+}
+
+// A common control shows the part under the pointer hot: a move onto another
+// part, or off the control, repaints it.
+void showPartHot(HWND hwnd, int part) noexcept
+{
+    if (part == getProp(hwnd, prop::kPartHot))
+        return;
+    setProp(hwnd, prop::kPartHot, part);
+    InvalidateRect(hwnd, nullptr, FALSE);
 }
 
 void moveListHeader(HWND hwnd, WPARAM wParam, LPARAM lParam) noexcept
@@ -186,6 +197,9 @@ LRESULT onMouseMove(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARA
         paintOptionButton(hwnd, held, true);
     } else if (kind == ControlKind::listHeader) {
         moveListHeader(hwnd, wParam, lParam);
+    } else if (hasPointerParts(kind)) {
+        noteEntry(hwnd);
+        showPartHot(hwnd, commonPartAt(kind, hwnd, POINT{readLowWord(lParam), readHighWord(lParam)}));
     }
     return result;
 }
@@ -212,6 +226,9 @@ LRESULT onMouseLeave(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPAR
         paintOptionButton(hwnd, VisualState::normal, false);
     } else if (kind == ControlKind::listHeader) {
         leaveListHeader(hwnd);
+    } else if (hasPointerParts(kind)) {
+        setProp(hwnd, prop::kMouseFlag, 0);
+        showPartHot(hwnd, -1);
     }
     return result;
 }

@@ -79,6 +79,8 @@ LRESULT onLButtonDown(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPA
         paintOptionButton(hwnd, VisualState::pressed, false);
     } else if (kind == ControlKind::listHeader) {
         pressListHeader(hwnd, lParam);
+    } else if (hasPointerParts(kind)) {
+        InvalidateRect(hwnd, nullptr, FALSE); // the part under the pointer shows pressed
     }
     return result;
 }
@@ -126,6 +128,8 @@ LRESULT onLButtonUp(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARA
         paintOptionButton(hwnd, VisualState::normal, false);
     } else if (kind == ControlKind::listHeader) {
         releaseListHeader(hwnd);
+    } else if (hasPointerParts(kind)) {
+        InvalidateRect(hwnd, nullptr, FALSE);
     }
     return result;
 }

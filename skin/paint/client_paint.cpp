@@ -10,6 +10,7 @@
 #include "skin/paint/button_face.h"
 #include "skin/paint/check_option.h"
 #include "skin/paint/combo_button.h"
+#include "skin/paint/common_controls.h"
 #include "skin/paint/header.h"
 #include "skin/paint/progress_bar.h"
 #include "skin/paint/scroll_bar.h"
@@ -160,7 +161,16 @@ LRESULT paintGrid(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
 // procedure gets the message itself either way.
 LRESULT paintClient(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, HDC print) noexcept
 {
-    switch (windowKind(hwnd)) {
+    const ControlKind kind = windowKind(hwnd);
+    if (isCommonControl(kind)) {
+        // A common control paints into a context it is given, as into its own.
+        if (!print && wParam)
+            print = reinterpret_cast<HDC>(wParam);
+        const SavedDc saved(print);
+        paintCommonControl(kind, hwnd, ClientTarget(hwnd, print).get());
+        return 0;
+    }
+    switch (kind) {
     case ControlKind::pushButton:
         return paintPushButton(hwnd, print);
     case ControlKind::comboBox:

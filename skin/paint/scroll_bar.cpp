@@ -7,6 +7,7 @@
 #include "skin/images/scratch.h"
 #include "skin/images/skin_images.h"
 #include "skin/images/surface.h"
+#include "skin/paint/control_kit.h"
 #include "skin/paint/rounding.h"
 
 #include <algorithm>
@@ -18,25 +19,10 @@ namespace {
 
 constexpr COLORREF kTrackColour = 0x00FAF3EB;
 constexpr COLORREF kPressedTrackColour = 0x00F2DAC0;
-constexpr COLORREF kArrowFrameColour = 0x00D1A04E;
 constexpr COLORREF kGripColour = kArrowFrameColour;
 constexpr COLORREF kGripShadeColour = kPressedTrackColour;
 constexpr int kMinThumb = 8;
 constexpr LONG_PTR kBarBits = WS_VSCROLL | WS_HSCROLL;
-
-// Where the arrow glyph and the button faces lie in the combo button image,
-// and the tiles of the push-button face image the thumb is cut from.
-constexpr int kArrowX = 8;
-constexpr int kArrowWidth = 7;
-constexpr int kArrowHeight = 4;
-constexpr int kDisabledArrowY = 4;
-constexpr int kHotFaceX = 0;
-constexpr int kPressedFaceX = 4;
-constexpr int kFaceWidth = 4;
-constexpr int kFaceHeight = 18;
-constexpr int kTileWidth = 7;
-constexpr int kTileHeight = 21;
-constexpr int kTileMargin = 3;
 
 // The thumb being dragged on this thread: one drag at a time holds the capture.
 struct DraggedThumb {
@@ -49,37 +35,6 @@ thread_local DraggedThumb g_dragged;
 // How many of this thread's windows have their bar bits off at the moment.
 thread_local int t_quietWindows = 0;
 
-enum class Direction { up, down, left, right };
-
-// The combo box's downward arrow turned to `direction`, copied pixel by
-// pixel so the glyph stays exactly the skin's at every DPI.
-void drawArrowGlyph(HDC dc, const RECT& box, Direction direction, bool enabled, int dpi) noexcept
-{
-    HDC image = comboButtonImageAt(dpi);
-    if (!image)
-        return;
-    const ImagePart part = scalePart(kArrowX, enabled ? 0 : kDisabledArrowY, kArrowWidth, kArrowHeight, dpi);
-    const bool across = direction == Direction::left || direction == Direction::right;
-    const int w = across ? part.height : part.width;
-    const int h = across ? part.width : part.height;
-    const int x0 = box.left + roundHalfEven((box.right - box.left - w) / 2.0);
-    const int y0 = box.top + roundHalfEven((box.bottom - box.top - h) / 2.0);
-    for (int r = 0; r < part.height; ++r)
-        for (int c = 0; c < part.width; ++c) {
-            const COLORREF colour = GetPixel(image, part.x + c, part.y + r);
-            if (colour == kKeyColour || colour == CLR_INVALID)
-                continue;
-            POINT at{c, r};
-            switch (direction) {
-            case Direction::down: break;
-            case Direction::up: at = {c, part.height - 1 - r}; break;
-            case Direction::right: at = {r, c}; break;
-            case Direction::left: at = {part.height - 1 - r, c}; break;
-            }
-            SetPixelV(dc, x0 + at.x, y0 + at.y, colour);
-        }
-}
-
 VisualState partState(const ScrollBarLook& look, ScrollPart part, bool enabled) noexcept
 {
     if (!enabled)
@@ -87,20 +42,6 @@ VisualState partState(const ScrollBarLook& look, ScrollPart part, bool enabled) 
     if (look.pressed == part)
         return VisualState::pressed;
     return look.hot == part && look.pressed == ScrollPart::none ? VisualState::hot : VisualState::normal;
-}
-
-void drawArrowButton(HDC dc, const RECT& box, Direction direction, VisualState state, int dpi) noexcept
-{
-    if (state == VisualState::hot || state == VisualState::pressed) {
-        const ImagePart face = scalePart(state == VisualState::hot ? kHotFaceX : kPressedFaceX, 0, kFaceWidth,
-                                         kFaceHeight, dpi);
-        const int lead = scaleToDpi(2, dpi);
-        const int edge = scaleToDpi(1, dpi);
-        drawImagePart(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, comboButtonImageAt(dpi),
-                      face.x, face.y, face.width, face.height, lead, edge, edge, edge);
-        frameSolidRect(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, kArrowFrameColour);
-    }
-    drawArrowGlyph(dc, box, direction, state != VisualState::disabled, dpi);
 }
 
 // A rectangle along the bar, from `start` for `length`, across its whole width.
@@ -366,11 +307,7 @@ void drawScrollBar(HDC dc, const ScrollBarGeometry& g, const ScrollBarLook& look
         const int inset = scaleToDpi(1, g.dpi);
         RECT thumb = along(g, w, h, g.thumbStart, g.thumbLength);
         InflateRect(&thumb, g.vertical ? -inset : 0, g.vertical ? 0 : -inset);
-        const int n = static_cast<int>(partState(look, ScrollPart::thumb, enabled));
-        const ImagePart tile = scalePart(0, kTileHeight * n, kTileWidth, kTileHeight, g.dpi);
-        const int margin = scaleToDpi(kTileMargin, g.dpi);
-        drawImagePart(s, thumb.left, thumb.top, thumb.right - thumb.left, thumb.bottom - thumb.top,
-                      buttonFaceImageAt(g.dpi), tile.x, tile.y, tile.width, tile.height, margin, margin, margin, margin);
+        drawButtonTile(s, thumb, partState(look, ScrollPart::thumb, enabled), g.dpi);
     }
     BitBlt(dc, g.rect.left, g.rect.top, w, h, s, 0, 0, SRCCOPY);
 }
