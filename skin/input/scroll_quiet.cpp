@@ -19,14 +19,6 @@ constexpr LONG_PTR kBarBits = WS_VSCROLL | WS_HSCROLL;
 // The window whose style the skin is changing, so it is not told.
 thread_local HWND g_restyling = nullptr;
 
-void setStyleQuietly(HWND hwnd, LONG_PTR style) noexcept
-{
-    HWND outer = g_restyling;
-    g_restyling = hwnd;
-    SetWindowLongPtrW(hwnd, GWL_STYLE, style);
-    g_restyling = outer;
-}
-
 // Messages after which a control may have scrolled: the scroll messages and
 // the wheel, and for the system's own list and edit boxes the keys, their
 // timers and the messages that change their content or move their view (a
@@ -147,6 +139,14 @@ bool endsEditThumbDrag(HWND hwnd, UINT msg, WPARAM wParam) noexcept
 }
 
 } // namespace
+
+void setStyleQuietly(HWND hwnd, LONG_PTR style) noexcept
+{
+    HWND outer = g_restyling;
+    g_restyling = hwnd;
+    SetWindowLongPtrW(hwnd, GWL_STYLE, style);
+    g_restyling = outer;
+}
 
 QuietScrollBars::QuietScrollBars(HWND hwnd, UINT msg, WPARAM wParam) noexcept : m_hwnd(hwnd), m_msg(msg)
 {

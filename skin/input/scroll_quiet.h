@@ -28,6 +28,9 @@ private:
     bool m_hidden = false; // a "ScrollBar" window made invisible for the message
 };
 
+// Sets the window's style without the window hearing of it.
+void setStyleQuietly(HWND hwnd, LONG_PTR style) noexcept;
+
 // Forwards a press on a frame bar with that bar's bit off the whole time, for
 // the system's own tracking loop: it still finds and tracks the bar, but draws nothing.
 LRESULT forwardQuietly(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;

@@ -3,6 +3,7 @@
 #include "quillmend/skin.h"
 #include "skin/core/engine.h"
 #include "skin/core/high_contrast.h"
+#include "skin/input/scroll_calls.h"
 #include "skin/paint/button_face.h"
 #include "skin/router/window_proc.h"
 
@@ -14,13 +15,17 @@ int startSkinEngine(HWND hwnd) noexcept
     if (leaveToSystemWhileHighContrast(hwnd))
         return kLeftToSystem;
     prepareEngine();
+    interceptScrollCalls();
     return attachHostWindow(hwnd);
 }
 
+// The thread lets the program's scroll calls go once it skins nothing.
 int stopSkinEngine(HWND hwnd) noexcept
 {
     const int detached = detachHostWindow(hwnd);
     forgetLeftWindow(hwnd);
+    if (!skinInitialised())
+        releaseScrollCalls();
     return detached;
 }
 

@@ -274,4 +274,48 @@ TEST(ScrollBars, SizeGripOnlyWhereAWindowCanBeSizedAndHitTestedAsUnskinned)
     }
 }
 
+// A program's own calls that change a bar: on the twin the system draws its bar at once; on the skinned window the
+// skin's shows the change straight away, and not one pixel of the system's. The calls sit in functions of their own:
+// a function that read an import before the skin started may keep calling what it read.
+extern "C" void* __imp_SetScrollPos;
+TEST(ScrollBars, ProgramsOwnScrollCallsShowTheSkinsBarAtOnce)
+{
+    const std::pair<const char*, void (*)(HWND, int)> calls[] = {
+        {"SetScrollInfo", [](HWND h, int bar) { SCROLLINFO i{sizeof(i), SIF_POS, 0, 0, 0, 5}; SetScrollInfo(h, bar, &i, TRUE); }},
+        {"SetScrollPos", [](HWND h, int bar) { SetScrollPos(h, bar, 9, TRUE); }},
+        {"SetScrollRange", [](HWND h, int bar) { SetScrollRange(h, bar, 0, 70, TRUE); }},
+        {"EnableScrollBar off", [](HWND h, int bar) { EnableScrollBar(h, bar, ESB_DISABLE_BOTH); }},
+        {"EnableScrollBar on", [](HWND h, int bar) { EnableScrollBar(h, bar, ESB_ENABLE_BOTH); }}};
+    const void* system = reinterpret_cast<const void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetScrollPos"));
+    for (const wchar_t* cls : {L"ListBox", L"ScrollBar"}) {
+        UniqueWindow host = makeTopLevel(L"ScrollTestHost", 420, 200);
+        const bool control = lstrcmpW(cls, L"ScrollBar") == 0;
+        const int bar = control ? SB_CTL : SB_VERT;
+        HWND pair[2]{};
+        for (int i = 0; i < 2; ++i)
+            send(pair[i] = control ? makeChild(host.get(), cls, L"", SBS_VERT, 150 + 200 * i, 10, GetSystemMetrics(SM_CXVSCROLL), 150)
+                                   : makeChild(host.get(), cls, L"", LBS_NOINTEGRALHEIGHT | WS_VSCROLL, 10 + 200 * i, 10, 180, 150, WS_EX_CLIENTEDGE), {});
+        ASSERT_EQ(skin::startSkinEngine(pair[0]), 1);
+        paintNow(host.get());
+        for (const auto& [name, call] : calls) {
+            int systemPixels[2]{}, magenta[2]{};
+            for (int i = 0; i < 2; ++i) {
+                HWND frame = nullptr;
+                const RECT r = barIn(pair[i], frame);
+                skin::WindowDc dc(frame);
+                FillRect(dc.get(), &r, skin::UniqueBrush(CreateSolidBrush(kMagenta)).get());
+                call(pair[i], bar), GdiFlush();
+                const Dib shown = captureDc(dc.get(), r.left, r.top, r.right - r.left, r.bottom - r.top);
+                systemPixels[i] = shown.width() * shown.height() - shown.countNot(GetSysColor(COLOR_BTNFACE));
+                magenta[i] = shown.width() * shown.height() - shown.countNot(kMagenta);
+            }
+            EXPECT_EQ(barState(pair[0], bar), barState(pair[1], bar)) << name;
+            EXPECT_EQ(systemPixels[0] + magenta[0], 0) << name << ": the system's bar showed, or the skin's did not";
+            EXPECT_GT(systemPixels[1], 0) << name << ": the system no longer draws its bar at once";
+        }
+        ASSERT_EQ(skin::stopSkinEngine(pair[0]), 1);
+        EXPECT_EQ(__imp_SetScrollPos, system) << "the program's import was not given back";
+    }
+}
+
 } // namespace

@@ -1,0 +1,188 @@
+#include "skin/input/scroll_calls.h"
+
+#include "skin/core/properties.h"
+#include "skin/input/scroll_quiet.h"
+#include "skin/paint/scroll_bar.h"
+
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <array>
+
+namespace skin {
+
+namespace {
+
+using SetInfoFn = int(WINAPI*)(HWND, int, LPCSCROLLINFO, BOOL);
+using SetPosFn = int(WINAPI*)(HWND, int, int, BOOL);
+using SetRangeFn = BOOL(WINAPI*)(HWND, int, int, int, BOOL);
+using EnableFn = BOOL(WINAPI*)(HWND, UINT, UINT);
+
+// The system's functions, read from user32 once.
+struct SystemCalls {
+    SetInfoFn setInfo = nullptr;
+    SetPosFn setPos = nullptr;
+    SetRangeFn setRange = nullptr;
+    EnableFn enable = nullptr;
+};
+SystemCalls g_system;
+
+// A window this thread's skin draws the bars of, with its bits on: while
+// they are off for a message the system draws nothing anyway.
+bool drawsBarsOf(HWND hwnd) noexcept
+{
+    return hwnd && isAttached(hwnd) && quietScrollBits(hwnd) == 0;
+}
+
+void showBars(HWND hwnd, BOOL redraw) noexcept
+{
+    if (redraw && isAttached(hwnd))
+        refreshScrollBars(hwnd, true);
+}
+
+// A "ScrollBar" window's SB_CTL calls are messages to it, which the skin sees.
+bool framed(int bar) noexcept
+{
+    return bar != SB_CTL;
+}
+
+int WINAPI setScrollInfo(HWND hwnd, int bar, LPCSCROLLINFO info, BOOL redraw)
+{
+    if (!framed(bar) || !drawsBarsOf(hwnd))
+        return g_system.setInfo(hwnd, bar, info, redraw);
+    const int result = g_system.setInfo(hwnd, bar, info, FALSE);
+    showBars(hwnd, redraw);
+    return result;
+}
+
+int WINAPI setScrollPos(HWND hwnd, int bar, int position, BOOL redraw)
+{
+    if (!framed(bar) || !drawsBarsOf(hwnd))
+        return g_system.setPos(hwnd, bar, position, redraw);
+    const int result = g_system.setPos(hwnd, bar, position, FALSE);
+    showBars(hwnd, redraw);
+    return result;
+}
+
+BOOL WINAPI setScrollRange(HWND hwnd, int bar, int low, int high, BOOL redraw)
+{
+    if (!framed(bar) || !drawsBarsOf(hwnd))
+        return g_system.setRange(hwnd, bar, low, high, redraw);
+    const BOOL result = g_system.setRange(hwnd, bar, low, high, FALSE);
+    showBars(hwnd, redraw);
+    return result;
+}
+
+// EnableScrollBar always draws; a window that is not visible draws nowhere.
+BOOL WINAPI enableScrollBar(HWND hwnd, UINT bar, UINT arrows)
+{
+    if (!drawsBarsOf(hwnd) || !IsWindowVisible(hwnd))
+        return g_system.enable(hwnd, bar, arrows);
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    setStyleQuietly(hwnd, style & ~WS_VISIBLE);
+    const BOOL result = g_system.enable(hwnd, bar, arrows);
+    setStyleQuietly(hwnd, GetWindowLongPtrW(hwnd, GWL_STYLE) | WS_VISIBLE);
+    showBars(hwnd, TRUE);
+    return result;
+}
+
+struct Redirect {
+    const void* system;
+    const void* standIn;
+};
+
+std::array<Redirect, 4> redirects() noexcept
+{
+    return {Redirect{reinterpret_cast<const void*>(g_system.setInfo), reinterpret_cast<const void*>(&setScrollInfo)},
+            Redirect{reinterpret_cast<const void*>(g_system.setPos), reinterpret_cast<const void*>(&setScrollPos)},
+            Redirect{reinterpret_cast<const void*>(g_system.setRange), reinterpret_cast<const void*>(&setScrollRange)},
+            Redirect{reinterpret_cast<const void*>(g_system.enable), reinterpret_cast<const void*>(&enableScrollBar)}};
+}
+
+void writeEntry(ULONG_PTR& entry, const void* to) noexcept
+{
+    DWORD protection = 0;
+    if (!VirtualProtect(&entry, sizeof(entry), PAGE_READWRITE, &protection))
+        return;
+    entry = reinterpret_cast<ULONG_PTR>(to);
+    VirtualProtect(&entry, sizeof(entry), protection, &protection);
+}
+
+// Every import entry of the module that holds one of the `from` functions
+// is pointed at its `to` one.
+void redirectModule(BYTE* base, bool toStandIns) noexcept
+{
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    if (dos->e_magic != IMAGE_DOS_SIGNATURE)
+        return;
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    if (nt->Signature != IMAGE_NT_SIGNATURE)
+        return;
+    const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    if (!imports.VirtualAddress)
+        return;
+    const std::array<Redirect, 4> table = redirects();
+    for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); d->Name; ++d) {
+        if (lstrcmpiA(reinterpret_cast<const char*>(base + d->Name), "user32.dll") != 0)
+            continue;
+        for (auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->FirstThunk); slot->u1.Function; ++slot)
+            for (const Redirect& r : table) {
+                const void* from = toStandIns ? r.system : r.standIn;
+                if (reinterpret_cast<const void*>(slot->u1.Function) == from)
+                    writeEntry(slot->u1.Function, toStandIns ? r.standIn : r.system);
+            }
+    }
+}
+
+void redirectEveryModule(bool toStandIns) noexcept
+{
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, GetCurrentProcessId());
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return;
+    MODULEENTRY32W module{sizeof(module)};
+    for (BOOL more = Module32FirstW(snapshot, &module); more; more = Module32NextW(snapshot, &module))
+        redirectModule(module.modBaseAddr, toStandIns);
+    CloseHandle(snapshot);
+}
+
+// Threads that hold the stand-ins, and the lock every change of the import
+// entries takes: engines on several threads start and stop independently.
+SRWLOCK g_lock = SRWLOCK_INIT;
+int g_holders = 0;
+thread_local bool t_holding = false;
+
+} // namespace
+
+void interceptScrollCalls() noexcept
+{
+    AcquireSRWLockExclusive(&g_lock);
+    if (!g_system.setInfo) {
+        HMODULE user32 = GetModuleHandleW(L"user32.dll");
+        g_system.setInfo = reinterpret_cast<SetInfoFn>(GetProcAddress(user32, "SetScrollInfo"));
+        g_system.setPos = reinterpret_cast<SetPosFn>(GetProcAddress(user32, "SetScrollPos"));
+        g_system.setRange = reinterpret_cast<SetRangeFn>(GetProcAddress(user32, "SetScrollRange"));
+        g_system.enable = reinterpret_cast<EnableFn>(GetProcAddress(user32, "EnableScrollBar"));
+    }
+    if (g_system.setInfo && g_system.setPos && g_system.setRange && g_system.enable) {
+        // Modules loaded since the last start are taken in too.
+        redirectEveryModule(true);
+        if (!t_holding) {
+            t_holding = true;
+            ++g_holders;
+        }
+    }
+    ReleaseSRWLockExclusive(&g_lock);
+}
+
+void releaseScrollCalls() noexcept
+{
+    AcquireSRWLockExclusive(&g_lock);
+    if (t_holding) {
+        t_holding = false;
+        if (--g_holders == 0)
+            redirectEveryModule(false);
+    }
+    ReleaseSRWLockExclusive(&g_lock);
+}
+
+} // namespace skin
