@@ -75,8 +75,11 @@ TEST(Soak, AttachAndDetachForm1AndTheGalleryOnTwoThreadsAtOnceThenHoverPressRele
     gallery->show();
     ASSERT_TRUE(skin::isAttached(gallery->hwnd())) << "the gallery skins itself when shown";
     HWND push = gallery->window(L"CommandEnabled");
+    const auto common = [&](const wchar_t* cls) { return FindWindowExW(gallery->hwnd(), nullptr, cls, nullptr); };
     const std::pair<HWND, LPARAM> targets[] = {{push, MAKELPARAM(20, 10)}, {gallery->window(L"CheckUnchecked"), MAKELPARAM(5, 8)},
-                                               {gallery->window(L"ComboList"), MAKELPARAM(110, 10)}, {gallery->window(L"Header"), MAKELPARAM(150, 10)}};
+                                               {gallery->window(L"ComboList"), MAKELPARAM(110, 10)}, {gallery->window(L"Header"), MAKELPARAM(150, 10)},
+                                               {common(WC_TABCONTROLW), MAKELPARAM(30, 10)}, {common(TRACKBAR_CLASSW), MAKELPARAM(60, 12)},
+                                               {common(TOOLBARCLASSNAMEW), MAKELPARAM(30, 10)}, {common(UPDOWN_CLASSW), MAKELPARAM(5, 4)}};
     // The list box's scroll bar: hovered, left, scrolled by line both ways and by the wheel.
     HWND list = gallery->window(L"List");
     SCROLLBARINFO bar{sizeof(bar)};
@@ -108,7 +111,10 @@ TEST(Degenerate, AbsurdSizesAndCaptionsStayInsideTheWindowAndLeakNothing)
         {L"ThunderRT6OptionButton", BS_AUTORADIOBUTTON, 0}, {L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL, CB_ADDSTRING},
         {L"ComboBox", CBS_DROPDOWN | WS_VSCROLL, CB_ADDSTRING}, {L"ComboBox", CBS_SIMPLE | CBS_NOINTEGRALHEIGHT, CB_ADDSTRING},
         {L"ProgressBar20WndClass", WS_BORDER, PBM_SETPOS}, {L"ProgressBar20WndClass", WS_BORDER | PBS_VERTICAL | PBS_SMOOTH, PBM_SETPOS},
-        {L"SysHeader32", HDS_HORZ | HDS_BUTTONS, HDM_INSERTITEMW}, {L"ListBox", WS_VSCROLL, LB_ADDSTRING}};
+        {L"SysHeader32", HDS_HORZ | HDS_BUTTONS, HDM_INSERTITEMW}, {L"ListBox", WS_VSCROLL, LB_ADDSTRING},
+        {L"Button", BS_GROUPBOX, 0}, {WC_TABCONTROLW, 0, TCM_INSERTITEMW}, {UPDOWN_CLASSW, 0, 0},
+        {TRACKBAR_CLASSW, TBS_AUTOTICKS, 0}, {PROGRESS_CLASSW, 0, PBM_SETPOS}, {STATUSCLASSNAMEW, SBARS_SIZEGRIP, SB_SETTEXTW},
+        {TOOLBARCLASSNAMEW, 0, 0}};
     const std::wstring huge = std::wstring(5000, L'W') + std::wstring(5000, L'中');
     const std::pair<int, std::wstring> cases[] = {{0, L""}, {0, huge}, {1, huge}, {1, L"&&&&&&&&&&&"}, {5, huge},
                                                   {5, L"中文 Latin 😀👍🏽 עברית العربية &x"}, {5, L""}, {4000, huge}};
@@ -126,9 +132,12 @@ TEST(Degenerate, AbsurdSizesAndCaptionsStayInsideTheWindowAndLeakNothing)
                 HWND control = makeChild(parent.get(), kind.className, caption.c_str(), kind.style, 60, 60, size, size,
                                          kind.add == LB_ADDSTRING ? WS_EX_CLIENTEDGE : 0);
                 HDITEMW item{HDI_WIDTH | HDI_TEXT, size / 2 + 1, const_cast<wchar_t*>(caption.c_str())};
+                TCITEMW tab{TCIF_TEXT, 0, 0, const_cast<wchar_t*>(caption.c_str())};
+                const LPARAM added = kind.add == HDM_INSERTITEMW ? reinterpret_cast<LPARAM>(&item)
+                                     : kind.add == TCM_INSERTITEMW ? reinterpret_cast<LPARAM>(&tab)
+                                                                   : reinterpret_cast<LPARAM>(caption.c_str());
                 for (int i = 0; i < 2; ++i)
-                    SendMessageW(control, kind.add, kind.add == PBM_SETPOS ? 60 : 0,
-                                 kind.add == HDM_INSERTITEMW ? reinterpret_cast<LPARAM>(&item) : reinterpret_cast<LPARAM>(caption.c_str()));
+                    SendMessageW(control, kind.add, kind.add == PBM_SETPOS ? 60 : 0, added);
                 SendMessageW(control, CB_SETCURSEL, 0, 0);
                 ASSERT_EQ(skin::startSkinEngine(control), 1);
                 // Every handler that paints: hover, press and release (not on combos, whose press opens the
