@@ -469,7 +469,8 @@ Results measureAll(int startupRuns)
         measureRouting(results, skinnedButton, plainButton);
         measureFade(results, skinnedButton, plainButton);
         measureRepaint(results, "Form1", scene.form1.hwnd(), scene.plainForm1.hwnd());
-        measureRepaint(results, "gallery", scene.gallery->hwnd(), scene.plainGallery->hwnd());
+        measureRepaint(results, "gallery, a window with every kind of control", scene.gallery->hwnd(),
+                       scene.plainGallery->hwnd());
         measureRepaint(results, "list box with a scroll bar", scene.gallery->window(L"List"),
                        scene.plainGallery->window(L"List"));
         measureButtonAttachParts(results, skinnedButton, plainButton);

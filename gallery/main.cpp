@@ -1,9 +1,13 @@
-// skin-gallery.exe: every kind of control the skin paints, in one window.
+// skin-gallery.exe: every kind of control the skin paints, in one window;
+// "skin-gallery.exe /unskinned" shows the same window as the system draws it.
 #include "gallery/gallery_form.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
+#include <cwchar>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int showCommand)
 {
-    auto form = gallery::createGallery();
+    const bool unskinned = commandLine && std::wcsstr(commandLine, L"/unskinned");
+    auto form = gallery::createGallery(unskinned ? gallery::GallerySkin::off : gallery::GallerySkin::on);
     form->quitOnDestroy(true);
     form->show(showCommand);
     return quillmend::runMessageLoop(form->hwnd());

@@ -57,10 +57,10 @@ inline std::wstring textOf(HWND hwnd, bool className = false)
 
 // Starts a program of the build ("app\\quillmend.exe") through the Wine loader, which takes the user-interface
 // language from the Unix locale, under `locale` and at `dpi` (the user's setting, read by a process as it starts;
-// 96 again once the window shows). Its window, of the form runtime's class, once shown; null if none came.
-inline HWND startProgram(const wchar_t* program, const wchar_t* locale, DWORD dpi = 96)
+// 96 again once the window shows), with `arguments`. Its window, of the form runtime's class, once shown; null if none came.
+inline HWND startProgram(const wchar_t* program, const wchar_t* locale, DWORD dpi = 96, const wchar_t* arguments = L"")
 {
-    std::wstring command = L"Z:\\usr\\bin\\wine \"" + qmtest::screensDir() + L"\\..\\" + program + L"\"";
+    std::wstring command = L"Z:\\usr\\bin\\wine \"" + qmtest::screensDir() + L"\\..\\" + program + L"\"" + arguments;
     const auto setDpi = [](DWORD value) { RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &value, sizeof value); };
     setDpi(dpi);
     SetEnvironmentVariableW(L"LC_ALL", locale);

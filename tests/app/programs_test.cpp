@@ -20,7 +20,7 @@ using namespace quillmend;
 TEST(Programs, InEveryLanguageAndAt96And144DpiAsTheirGoldens)
 {
     constexpr wchar_t kQuillmend[] = L"app\\quillmend.exe", kGallery[] = L"gallery\\skin-gallery.exe";
-    struct Row { const wchar_t *program, *locale, *golden, *shot; DWORD dpi; const wchar_t *enabled, *disabled, *boxTitle; Language language; };
+    struct Row { const wchar_t *program, *locale, *golden, *shot; DWORD dpi; const wchar_t *enabled, *disabled, *boxTitle; Language language; const wchar_t* arguments = L""; };
     const Row rows[] = {
         {kQuillmend, L"zh_CN.UTF-8", L"form1", L"quillmend-form1", 96, L"Quillmend — 右键菜单：已启用（本机策略）", L"Quillmend — 右键菜单：已禁用（本机策略）",
          L"提示", Language::chinese},
@@ -31,7 +31,8 @@ TEST(Programs, InEveryLanguageAndAt96And144DpiAsTheirGoldens)
         {kQuillmend, L"en_US.UTF-8", L"form1-en", L"quillmend-en", 96, L"Quillmend — right-click menu: enabled (this machine's policy)",
          L"Quillmend — right-click menu: disabled (this machine's policy)", L"Quillmend", Language::english},
         {kQuillmend, L"zh_CN.UTF-8", L"form1-144dpi", L"quillmend-144dpi", 144}, {kGallery, L"zh_CN.UTF-8", L"gallery", L"skin-gallery", 96},
-        {kGallery, L"zh_CN.UTF-8", L"gallery-144dpi", L"skin-gallery-144dpi", 144}};
+        {kGallery, L"zh_CN.UTF-8", L"gallery-144dpi", L"skin-gallery-144dpi", 144},
+        {kGallery, L"zh_CN.UTF-8", nullptr, L"skin-gallery-unskinned", 96, nullptr, nullptr, nullptr, {}, L" /unskinned"}}; // for the README
     // A change made by an elevated run of the program (Wine starts it without a prompt) reaches the window through
     // the broadcast.
     struct Unelevated final : Elevation {
@@ -40,10 +41,10 @@ TEST(Programs, InEveryLanguageAndAt96And144DpiAsTheirGoldens)
         ElevatedRun runElevated(HWND owner, const std::wstring& argument, DWORD wait) override { return real.runElevated(owner, argument, wait); }
     } unelevated;
     for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.golden);
+        SCOPED_TRACE(testing::Message() << row.shot);
         qmapp::setPolicy(0);
         SetCursorPos(1000, 740);
-        HWND form = qmapp::startProgram(row.program, row.locale, row.dpi), box = nullptr;
+        HWND form = qmapp::startProgram(row.program, row.locale, row.dpi, row.arguments), box = nullptr;
         ASSERT_TRUE(SetForegroundWindow(form));
         if (RECT r{}; row.dpi == 144 && row.program == kGallery) { // the editable combo box is the gallery's second
             GetWindowRect(FindWindowExW(form, FindWindowExW(form, nullptr, L"ComboBox", nullptr), L"ComboBox", nullptr), &r);
