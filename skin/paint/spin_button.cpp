@@ -22,6 +22,7 @@ constexpr int kBuddyBorder = 2;
 constexpr int kBuddyGap = 2;
 
 struct SpinLayout {
+    HWND buddy = nullptr;
     RECT client{};
     RECT increase{};
     RECT decrease{};
@@ -42,6 +43,7 @@ SpinLayout layoutOf(HWND hwnd) noexcept
     GetClientRect(hwnd, &layout.client);
     const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
     const auto buddy = reinterpret_cast<HWND>(SendMessageW(hwnd, UDM_GETBUDDY, 0, 0));
+    layout.buddy = buddy;
     layout.horizontal = (style & UDS_HORZ) != 0;
     layout.alignLeft = (style & UDS_ALIGNLEFT) != 0;
     layout.framed = (style & (UDS_ALIGNLEFT | UDS_ALIGNRIGHT)) && isEditBox(buddy);
@@ -74,12 +76,26 @@ void drawBuddyFrame(HDC dc, const SpinLayout& layout, COLORREF colour) noexcept
     fillSolidRect(dc, layout.alignLeft ? c.left : c.right - 1, c.top, 1, h, colour);
 }
 
-// Hot under the pointer, pressed while held down there; the pointer held
-// over the other arrow shows neither.
-VisualState arrowState(int part, int hot, bool held, bool enabled) noexcept
+// The arrow that the up or down key held in the focused buddy works
+// (UDS_ARROWKEYS), or -1. The control repaints as it starts and stops
+// acting on the key, so the key's state at paint time is the one it shows.
+int keyedPart(HWND hwnd, HWND buddy) noexcept
+{
+    if (!(GetWindowLongPtrW(hwnd, GWL_STYLE) & UDS_ARROWKEYS) || !buddy || GetFocus() != buddy)
+        return -1;
+    if (GetKeyState(VK_UP) & 0x8000)
+        return kSpinIncrease;
+    return (GetKeyState(VK_DOWN) & 0x8000) ? kSpinDecrease : -1;
+}
+
+// Hot under the pointer, pressed while held down there or worked by its key;
+// the pointer held over the other arrow shows neither.
+VisualState arrowState(int part, int hot, bool held, int keyed, bool enabled) noexcept
 {
     if (!enabled)
         return VisualState::disabled;
+    if (part == keyed)
+        return VisualState::pressed;
     if (part != hot)
         return VisualState::normal;
     return held ? VisualState::pressed : VisualState::hot;
@@ -110,10 +126,11 @@ void paintSpinButtonAtDpi(HWND hwnd, HDC target, int dpi) noexcept
         FillRect(dc, &layout.client, parentBackground(hwnd, dc));
     const auto hot = static_cast<int>(getProp(hwnd, prop::kPartHot));
     const bool held = heldDown(hwnd);
+    const int keyed = keyedPart(hwnd, layout.buddy);
     drawArrow(dc, layout.increase, layout.horizontal ? Direction::right : Direction::up,
-              arrowState(kSpinIncrease, hot, held, enabled), dpi);
+              arrowState(kSpinIncrease, hot, held, keyed, enabled), dpi);
     drawArrow(dc, layout.decrease, layout.horizontal ? Direction::left : Direction::down,
-              arrowState(kSpinDecrease, hot, held, enabled), dpi);
+              arrowState(kSpinDecrease, hot, held, keyed, enabled), dpi);
 }
 
 void paintSpinButton(HWND hwnd, HDC dc) noexcept

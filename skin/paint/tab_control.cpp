@@ -209,7 +209,9 @@ void paintTabControlAtDpi(HWND hwnd, HDC target, int dpi) noexcept
                                        : i == selected || item.pressed ? VisualState::pressed
                                        : i == hot                      ? VisualState::hot
                                                                        : VisualState::normal;
-                drawButtonTile(dc, rect, look, dpi);
+                // Flat buttons (TCS_FLATBUTTONS) show a tile only when hot or held in.
+                if (!(style & TCS_FLATBUTTONS) || look == VisualState::hot || look == VisualState::pressed)
+                    drawButtonTile(dc, rect, look, dpi);
             } else if (i == selected) {
                 const RECT raised = raisedItem(rect, frame, side, dpi);
                 FillRect(dc, &raised, background);
