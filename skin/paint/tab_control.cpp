@@ -171,7 +171,13 @@ RECT itemRect(HWND hwnd, int index) noexcept
 // Items stand on the body's frame as header slices; the selected one is
 // raised and open into the body, both in the parent's background. Buttons
 // (TCS_BUTTONS) are push-button tiles without a body. The scroll arrows are a
-// spin button of their own, a child window the canvas leaves out.
+// spin button of their own, a child window the canvas leaves out; the control
+// passes its notifications on to the parent.
+// The control lays its items out as they change, not in its own paint, so
+// what it reports here is current even before it ever painted. Under a theme
+// its hot item (TCS_HOTTRACK) is only invalidated; without one Wine's control
+// draws that item's inside at once through its own context, as the system's
+// classic look does, and the skin's look returns with the next paint.
 void paintTabControlAtDpi(HWND hwnd, HDC target, int dpi) noexcept
 {
     const ClientCanvas canvas(hwnd, target);
