@@ -227,4 +227,13 @@ LRESULT onPrintClient(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPA
     return paintClient(savedProc, hwnd, msg, wParam, lParam, reinterpret_cast<HDC>(wParam));
 }
 
+// A group box draws only its frame and caption: what lies inside is its own.
+LRESULT onEraseBackground(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
+    const ControlKind kind = windowKind(hwnd);
+    if (isCommonControl(kind) && kind != ControlKind::groupBox)
+        return 1;
+    return forward(savedProc, hwnd, msg, wParam, lParam);
+}
+
 } // namespace skin

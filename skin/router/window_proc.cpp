@@ -97,6 +97,7 @@ LRESULT route(WNDPROC savedProc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     case WM_NCPAINT:           return onNcPaint(savedProc, hwnd, msg, wParam, lParam);
     case WM_PRINT:             return onPrint(savedProc, hwnd, msg, wParam, lParam);
     case WM_PRINTCLIENT:       return onPrintClient(savedProc, hwnd, msg, wParam, lParam);
+    case WM_ERASEBKGND:        return onEraseBackground(savedProc, hwnd, msg, wParam, lParam);
     case WM_NCCALCSIZE:        return onNcCalcSize(savedProc, hwnd, msg, wParam, lParam);
     case WM_STYLECHANGING:     return onStyleChange(savedProc, hwnd, msg, wParam, lParam);
     case WM_STYLECHANGED:      return onStyleChange(savedProc, hwnd, msg, wParam, lParam);
