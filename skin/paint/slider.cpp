@@ -198,12 +198,13 @@ void paintSlider(HWND hwnd, HDC dc) noexcept
 
 void paintSliderAtDpi(HWND hwnd, HDC dc, int dpi) noexcept
 {
-    // Wine's slider works out where its thumb, channel and selection lie only
-    // while it paints (its TB_THUMBPOSCHANGED flag and the like), and its drag,
-    // paging and TBM_GETTHUMBRECT go by the last ones worked out. Its own
-    // painting runs first, onto the same surface, so they are current, and
-    // its parent gets the custom-draw notifications it always had; the skin
-    // then covers every pixel.
+    // Wine's slider places its thumb at once for a drag, a key, a page or
+    // TBM_SETPOS with a redraw, but after TBM_SETRANGE, TBM_SETTHUMBLENGTH or
+    // TBM_SETPOS without one only when it next paints; its drags, paging and
+    // TBM_GETTHUMBRECT go by the thumb it last placed. Its own painting runs
+    // first, onto the same surface, so that is current, and its parent gets
+    // the custom-draw notifications it always had; the skin then covers every
+    // pixel.
     if (const WNDPROC own = savedProcOf(hwnd))
         CallWindowProcW(own, hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
     const SliderGeometry g = sliderGeometry(hwnd);
