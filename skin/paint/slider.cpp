@@ -199,9 +199,10 @@ void paintSlider(HWND hwnd, HDC dc) noexcept
 void paintSliderAtDpi(HWND hwnd, HDC dc, int dpi) noexcept
 {
     // Wine's slider places its thumb at once for a drag, a key, a page or
-    // TBM_SETPOS with a redraw, but after TBM_SETRANGE, TBM_SETTHUMBLENGTH or
-    // TBM_SETPOS without one only when it next paints; its drags, paging and
-    // TBM_GETTHUMBRECT go by the thumb it last placed. Its own painting runs
+    // TBM_SETPOS with a redraw, but after TBM_SETRANGE or TBM_SETTHUMBLENGTH
+    // only when it next paints (and after TBM_SETPOS without a redraw not even
+    // then); its drags, paging and TBM_GETTHUMBRECT go by the thumb it last
+    // placed. Its own painting runs
     // first, onto the same surface, so that is current, and its parent gets
     // the custom-draw notifications it always had; the skin then covers every
     // pixel.

@@ -4,10 +4,11 @@
 // and states, and tooltips still show. Then their looks at 96 and 144 DPI.
 //
 // Seen under Wine 8: the slider moves its thumb at once for TBM_SETPOS with
-// a redraw, a drag, a key or a page, but for TBM_SETRANGE (and TBM_SETPOS
-// without a redraw) only when it next paints, and TBM_GETTHUMBRECT, its drags
-// and its paging go by the thumb it last placed; the skin's painter has it
-// paint off-screen first. TBM_GETITEMDROPDOWNRECT is unknown to its toolbar.
+// a redraw, a drag, a key or a page, but for TBM_SETRANGE only when it next
+// paints (for TBM_SETPOS without a redraw not even then), and
+// TBM_GETTHUMBRECT, its drags and its paging go by the thumb it last placed;
+// the skin's painter has it paint off-screen first. Its toolbar does not know
+// TB_GETITEMDROPDOWNRECT.
 #include "core/core_fixture.h"
 #include "skin/images/gdi.h"
 #include "skin/paint/slider.h"
