@@ -66,8 +66,9 @@ SliderGeometry sliderGeometry(HWND hwnd) noexcept
 
 // Where a value's tick lies along the slider: under the thumb's middle when
 // the thumb stands at that value, which the system places by the same
-// proportion of the channel. TBM_GETTICPOS would not do: under Wine it counts
-// along x even for a vertical slider, and from 0 rather than the minimum.
+// proportion of the channel. TBM_GETTICPOS would not do: under Wine 8 it
+// counts along x even for a vertical slider, and from 0 rather than the
+// minimum (a range of 5 to 15 puts the tick of 14 past the channel's end).
 int tickAt(const SliderGeometry& g, LONG value) noexcept
 {
     const bool v = g.vertical;
@@ -144,7 +145,7 @@ void drawThumb(HDC dc, const SliderGeometry& g, VisualState state, int dpi) noex
     const int h = t.bottom - t.top;
     if (w <= 0 || h <= 0)
         return;
-    if ((g.style & (TBS_BOTH | TBS_NOTICKS))) {
+    if (g.style & (TBS_BOTH | TBS_NOTICKS)) {
         drawButtonTile(dc, t, state, dpi);
         return;
     }

@@ -85,7 +85,7 @@ struct ToolbarLook {
     bool buttonDown = false;
     int version = 0;
     SIZE padding{};
-    SIZE image{16, 16};
+    SIZE image{16, 16}; // the system's bitmap size while the toolbar has no list
     bool hasImages = false;
     bool showsText = true;
     ImageListCalls calls;
