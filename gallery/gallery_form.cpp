@@ -81,6 +81,10 @@ void addCommonControls(quillmend::Form& form)
 {
     const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&classes);
+    // A group box leaves what lies inside its frame to the window below, as
+    // in a dialog box: the form paints under its children.
+    HWND window = form.hwnd();
+    SetWindowLongPtrW(window, GWL_STYLE, GetWindowLongPtrW(window, GWL_STYLE) & ~WS_CLIPCHILDREN);
 
     addControl(form, L"Button", L"分组 &Group", BS_GROUPBOX, 16, 320, 200, 84);
     HWND edit = addControl(form, L"Edit", L"", WS_BORDER | WS_TABSTOP | ES_NUMBER, 28, 344, 80, 22);
