@@ -128,9 +128,11 @@ ClientCanvas::~ClientCanvas()
         MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&area), 2);
         ExcludeClipRect(m_target, area.left, area.top, area.right, area.bottom);
     }
-    // The surface holds the picture as it shows: a mirrored target takes it as it is.
+    // The surface holds the picture as it shows: a mirrored target takes it as
+    // it is, and the surface is read as it is (a mirrored source is read mirrored).
     if (const DWORD layout = GetLayout(m_target); layout != GDI_ERROR && (layout & LAYOUT_RTL))
         SetLayout(m_target, layout | LAYOUT_BITMAPORIENTATIONPRESERVED);
+    SetLayout(m_surface.dc(), 0);
     BitBlt(m_target, 0, 0, m_client.right, m_client.bottom, m_surface.dc(), 0, 0, SRCCOPY);
 }
 
