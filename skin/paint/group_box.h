@@ -1,0 +1,11 @@
+// The group box at a DPI given: the painter of common_controls.h draws at the
+// window's own, this one the look at any density.
+#pragma once
+
+#include <windows.h>
+
+namespace skin {
+
+void paintGroupBoxAtDpi(HWND hwnd, HDC dc, int dpi) noexcept;
+
+} // namespace skin
