@@ -34,9 +34,12 @@ void paintFlatBorder(HWND hwnd, HDC window) noexcept
         frameSolidRect(window, d, d, bounds.width - 1 - d, bounds.height - 1 - d, GetBkColor(client.get()));
 }
 
+// A common progress bar gives itself a static edge; it is flattened too.
 bool hasFlatBorder(HWND hwnd, const std::wstring& name) noexcept
 {
-    return !isDataList(name) && (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    const LONG_PTR edges = kindOf(name) == ControlKind::commonProgress ? WS_EX_CLIENTEDGE | WS_EX_STATICEDGE
+                                                                        : WS_EX_CLIENTEDGE;
+    return !isDataList(name) && (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & edges);
 }
 
 // The skin's parts of the frame, as WM_NCPAINT draws them, onto `dc`.
