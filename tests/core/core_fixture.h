@@ -49,7 +49,7 @@ struct SkinnedForm {
     HWND autoRadio = makeChild(f, L"Button", L"Radio", BS_AUTORADIOBUTTON | WS_GROUP, 10, 70, 75, 20); // a skinned option button
     HWND down = makeChild(f, L"Button", L"Down", BS_AUTORADIOBUTTON, 100, 150, 75, 20);
     HWND check = makeChild(f, L"Button", L"Check", BS_AUTOCHECKBOX | WS_TABSTOP, 10, 95, 75, 20); // a skinned check box
-    HWND group = makeChild(f, L"Button", L"Group", BS_GROUPBOX, 100, 10, 120, 80);        // left to the system
+    HWND group = makeChild(f, L"Button", L"Group", BS_GROUPBOX, 100, 10, 120, 80);        // drawn by the skin, no state of its own
     HWND disabled = makeChild(f, L"Button", L"Off", BS_PUSHBUTTON | WS_DISABLED, 10, 120, 75, 25);
     HWND label = makeChild(f, L"Static", L"Label", 0, 100, 100, 60, 16); // an unlisted kind
     HWND combo = makeChild(f, L"ComboBox", L"", CBS_DROPDOWNLIST | WS_VSCROLL, 230, 10, 100, 120);
