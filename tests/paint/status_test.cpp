@@ -134,7 +134,7 @@ TEST(BarsAndGroups, ProgressBarsShowWhatTheirTwinsShow)
                 EXPECT_NEAR(inked(bar, {1 - skinned, 7, 119 + skinned, 8}, filled).first / (118.0 + 2 * skinned), steps[i].shown, 0.02) << i;
             }
             EXPECT_TRUE((GetWindowLongPtrW(bar, GWL_EXSTYLE) & WS_EX_STATICEDGE) && (GetPixel(skin::WindowDc(bar).get(), 0, 0) == skin::kSkinFrameColour) == bool(skinned));
-            const Dib before = (SendMessageW(bar, PBM_SETMARQUEE, TRUE, 20), client(bar));
+            const Dib before = (SendMessageW(bar, PBM_SETMARQUEE, TRUE, 20), paintNow(host.get()), client(bar));
             EXPECT_EQ(pumpUntil([&] { return !samePixels(client(bar), before); }, 500), bool(style & PBS_MARQUEE));
             const Dib stopped = (SendMessageW(bar, PBM_SETMARQUEE, FALSE, 0), pumpMessages(), client(bar));
             EXPECT_FALSE(pumpUntil([&] { return !samePixels(client(bar), stopped); }, 200));
