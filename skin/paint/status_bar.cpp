@@ -26,6 +26,8 @@ constexpr int kHeaderHeight = 20;
 constexpr int kTextIndent = 3;
 // The icon stands this far in, and the text as far again after it.
 constexpr int kIconIndent = 2;
+// A status bar has at most 256 parts.
+constexpr int kMostParts = 256;
 
 std::wstring partText(HWND hwnd, int part, int length)
 {
@@ -62,13 +64,20 @@ void drawPartText(HDC dc, RECT box, const std::wstring& text, UINT type, int dpi
 // One part: a sunken part is a white field in the frame colour, a pop-out
 // one the push button's face, one without borders the bar itself. Then its
 // icon and its text, or, for an owner-drawn part, what its parent draws in
-// the rectangle the system gives it. Text stops short of `textEnd`, where
-// the grip begins.
-void drawPart(HWND hwnd, HDC dc, int part, bool simple, int textEnd, int dpi) noexcept
+// the rectangle the system gives it. A part that runs to the bar's end
+// (the simple one, or one whose edge is -1) ends at `client`'s: Wine works
+// its rectangles out again only when it paints itself, is sized or gets new
+// parts, and a bar with CCS_NORESIZE that the program sizes is none of those.
+// Text stops short of `textEnd`, where the grip begins.
+void drawPart(HWND hwnd, HDC dc, int part, bool simple, bool toEnd, const RECT& client, int textEnd, int dpi) noexcept
 {
     RECT box{};
-    if (!SendMessageW(hwnd, SB_GETRECT, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(&box))
-        || box.right <= box.left)
+    if (!SendMessageW(hwnd, SB_GETRECT, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(&box)))
+        return;
+    box.bottom = client.bottom;
+    if (toEnd)
+        box.right = client.right;
+    if (box.right <= box.left)
         return;
     const auto length = static_cast<DWORD>(SendMessageW(hwnd, SB_GETTEXTLENGTHW, static_cast<WPARAM>(part), 0));
     const UINT type = HIWORD(length);
@@ -143,13 +152,13 @@ void paintStatusBarAtDpi(HWND hwnd, HDC target, int dpi) noexcept
     const ImagePart background = scalePart(kBackgroundColumn, 0, 1, kHeaderHeight, dpi);
     StretchBlt(dc, 0, 0, client.right, client.bottom, headerItemImageAt(dpi), background.x, background.y,
                background.width, background.height, SRCCOPY);
-    SetBkMode(dc, TRANSPARENT);
     const bool simple = SendMessageW(hwnd, SB_ISSIMPLE, 0, 0) != 0;
-    const int parts = simple ? 1 : static_cast<int>(SendMessageW(hwnd, SB_GETPARTS, 0, 0));
+    int edges[kMostParts]{};
+    const int parts = simple ? 1 : static_cast<int>(SendMessageW(hwnd, SB_GETPARTS, kMostParts, reinterpret_cast<LPARAM>(edges)));
     const bool grip = showsGrip(hwnd);
     const int gripWidth = grip ? systemMetricAt(SM_CXVSCROLL, dpi) : 0;
-    for (int part = 0; part < parts; ++part)
-        drawPart(hwnd, dc, part, simple, client.right - gripWidth, dpi);
+    for (int part = 0; part < std::min(parts, kMostParts); ++part)
+        drawPart(hwnd, dc, part, simple, simple || edges[part] == -1, client, client.right - gripWidth, dpi);
     if (grip)
         drawGrip(dc, client, gripWidth, systemMetricAt(SM_CYHSCROLL, dpi), dpi);
 }
