@@ -41,8 +41,10 @@ struct Bar {
     int inset = 0;  // where the bar starts inside the client area
 };
 
-// A bar without a frame of its own (a themed bar gives itself no static
-// edge) gets the skin's one-pixel frame inside its client area.
+// A bar without a frame of its own gets the skin's one-pixel frame inside
+// its client area. Without a theme the bar gives itself a static edge,
+// flattened with the other frames; a themed one (Windows' visual styles,
+// Wine 8's default theme) gives itself none.
 bool framesItself(HWND hwnd) noexcept
 {
     return !hasNonClientArea(hwnd);
@@ -91,6 +93,7 @@ void fillAlong(HDC dc, const Bar& bar, int from, int to, COLORREF colour) noexce
 }
 
 // The fill's colour: the bar's state, then the colour the program set.
+// Wine 8 takes PBM_SETSTATE but keeps no state: it always answers normal.
 COLORREF fillColour(HWND hwnd) noexcept
 {
     switch (SendMessageW(hwnd, PBM_GETSTATE, 0, 0)) {

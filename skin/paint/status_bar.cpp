@@ -91,7 +91,8 @@ void drawPart(HWND hwnd, HDC dc, int part, bool simple, bool toEnd, const RECT& 
     }
     if (!(type & SBT_NOBORDERS))
         InflateRect(&box, -1, -1);
-    // The simple part's icon is asked for as part -1.
+    // The simple part's icon is asked for as part -1 (Wine reads that as
+    // part 255 and answers none).
     if (const auto icon = reinterpret_cast<HICON>(SendMessageW(hwnd, SB_GETICON, simple ? WPARAM(-1) : WPARAM(part), 0))) {
         const int size = box.bottom - box.top;
         DrawIconEx(dc, box.left + kIconIndent, box.top, icon, size, size, 0, nullptr, DI_NORMAL);
