@@ -47,7 +47,7 @@ constexpr std::array kControls{
 };
 
 constexpr quillmend::FormDescription kGallery{
-    L"Gallery", kGalleryTitle, px(470), px(540), {L"宋体", 90, false, false, GB2312_CHARSET}, 0, kControls};
+    L"Gallery", kGalleryTitle, px(664), px(390), {L"宋体", 90, false, false, GB2312_CHARSET}, 0, kControls};
 
 // The description gives every combo box the drop-down-list style; the
 // simple and the editable drop-down combo are made here, beside it, placed
@@ -74,9 +74,10 @@ HWND addControl(quillmend::Form& form, const wchar_t* className, const wchar_t* 
     return control;
 }
 
-// A group box round an edit box with its spin button, a horizontal spin
-// button, a tab control, two sliders, two progress bars, a toolbar and a
-// status bar.
+// In a column on the right, a group box round an edit box with its spin
+// button, a horizontal spin button and a check box, a tab control and two
+// progress bars; beside the list, an upright slider; along the bottom, a
+// slider, a toolbar and a status bar.
 void addCommonControls(quillmend::Form& form)
 {
     const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES};
@@ -86,16 +87,16 @@ void addCommonControls(quillmend::Form& form)
     HWND window = form.hwnd();
     SetWindowLongPtrW(window, GWL_STYLE, GetWindowLongPtrW(window, GWL_STYLE) & ~WS_CLIPCHILDREN);
 
-    addControl(form, L"Button", L"分组 &Group", BS_GROUPBOX, 16, 320, 200, 84);
-    HWND edit = addControl(form, L"Edit", L"", WS_BORDER | WS_TABSTOP | ES_NUMBER, 28, 344, 80, 22);
+    addControl(form, L"Button", L"分组 &Group", BS_GROUPBOX, 464, 16, 184, 84);
+    HWND edit = addControl(form, L"Edit", L"", WS_BORDER | WS_TABSTOP | ES_NUMBER, 476, 40, 80, 22);
     HWND spin = addControl(form, UPDOWN_CLASSW, L"", UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS, 0, 0, 0, 0);
     SendMessageW(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
     SendMessageW(spin, UDM_SETRANGE32, 0, 100);
     SendMessageW(spin, UDM_SETPOS32, 0, 42);
-    addControl(form, UPDOWN_CLASSW, L"", UDS_HORZ, 140, 344, 40, 22);
-    addControl(form, L"Button", L"内部 Inside", BS_AUTOCHECKBOX | WS_TABSTOP, 28, 374, 160, 20);
+    addControl(form, UPDOWN_CLASSW, L"", UDS_HORZ, 588, 40, 40, 22);
+    addControl(form, L"Button", L"内部 Inside", BS_AUTOCHECKBOX | WS_TABSTOP, 476, 70, 160, 20);
 
-    HWND tabs = addControl(form, WC_TABCONTROLW, L"", WS_TABSTOP, 232, 320, 220, 84);
+    HWND tabs = addControl(form, WC_TABCONTROLW, L"", WS_TABSTOP, 464, 112, 184, 84);
     const wchar_t* captions[] = {L"常规 General", L"高级 Advanced", L"关于 About"};
     for (int i = 0; i < 3; ++i) {
         TCITEMW item{};
@@ -105,23 +106,23 @@ void addCommonControls(quillmend::Form& form)
     }
     SendMessageW(tabs, TCM_SETCURSEL, 1, 0);
 
-    HWND slider = addControl(form, TRACKBAR_CLASSW, L"", TBS_AUTOTICKS | WS_TABSTOP, 16, 412, 200, 32);
+    HWND slider = addControl(form, TRACKBAR_CLASSW, L"", TBS_AUTOTICKS | WS_TABSTOP, 16, 318, 200, 32);
     SendMessageW(slider, TBM_SETRANGE, TRUE, MAKELPARAM(0, 10));
     SendMessageW(slider, TBM_SETPOS, TRUE, 4);
     HWND upright = addControl(form, TRACKBAR_CLASSW, L"", TBS_VERT | TBS_BOTH | TBS_AUTOTICKS, 424, 170, 32, 140);
     SendMessageW(upright, TBM_SETRANGE, TRUE, MAKELPARAM(0, 5));
     SendMessageW(upright, TBM_SETPOS, TRUE, 2);
 
-    HWND progress = addControl(form, PROGRESS_CLASSW, L"", 0, 232, 414, 220, 14);
+    HWND progress = addControl(form, PROGRESS_CLASSW, L"", 0, 464, 210, 184, 14);
     SendMessageW(progress, PBM_SETPOS, 60, 0);
-    HWND paused = addControl(form, PROGRESS_CLASSW, L"", PBS_SMOOTH, 232, 434, 220, 14);
+    HWND paused = addControl(form, PROGRESS_CLASSW, L"", PBS_SMOOTH, 464, 232, 184, 14);
     SendMessageW(paused, PBM_SETPOS, 35, 0);
     SendMessageW(paused, PBM_SETSTATE, PBST_PAUSED, 0);
 
     HWND toolbar = addControl(form, TOOLBARCLASSNAMEW, L"",
                               TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN | CCS_NORESIZE
                                   | CCS_NODIVIDER,
-                              16, 452, 436, 26);
+                              232, 322, 416, 26);
     SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(toolbar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
     SendMessageW(toolbar, TB_LOADIMAGES, IDB_STD_SMALL_COLOR, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
@@ -138,7 +139,7 @@ void addCommonControls(quillmend::Form& form)
     HWND status = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
                                   form.hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(status, WM_SETFONT, reinterpret_cast<WPARAM>(form.formFont()), FALSE);
-    const int parts[] = {form.twipsToPixelsX(px(160)), form.twipsToPixelsX(px(320)), -1};
+    const int parts[] = {form.twipsToPixelsX(px(220)), form.twipsToPixelsX(px(440)), -1};
     SendMessageW(status, SB_SETPARTS, std::size(parts), reinterpret_cast<LPARAM>(parts));
     SendMessageW(status, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(L"就绪 Ready"));
     SendMessageW(status, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(L"\t第 2 栏 Part two"));

@@ -73,7 +73,7 @@ HWND expectSkinnedWhole(HWND dialog, const wchar_t* shot)
     for (HWND h : descendants(dialog)) {
         const skin::ControlKind kind = skin::windowKind(h);
         if (kind == skin::ControlKind::other || !IsWindowVisible(h))
-            continue; // statics, edit fields and group boxes keep the system's look
+            continue; // statics and edit fields keep the system's look
         EXPECT_TRUE(skin::isAttached(h)) << skin::getWindowClassName(h).size();
         if (kind == skin::ControlKind::optionButton)
             radio[SendMessageW(h, BM_GETCHECK, 0, 0) == BST_CHECKED] = h;
