@@ -5,7 +5,7 @@
 #include "skin/paint/scroll_bar.h"
 
 #include <windows.h>
-#include <tlhelp32.h>
+#include <winternl.h>
 
 #include <array>
 
@@ -134,15 +134,35 @@ void redirectModule(BYTE* base, bool toStandIns) noexcept
     }
 }
 
+// GCC takes the thread block's segment read for an access past an empty array.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Warray-bounds"
+const PEB* currentPeb() noexcept
+{
+    return NtCurrentTeb()->ProcessEnvironmentBlock;
+}
+#pragma GCC diagnostic pop
+
+using LockLoaderFn = LONG(NTAPI*)(ULONG, ULONG*, ULONG_PTR*);
+using UnlockLoaderFn = LONG(NTAPI*)(ULONG, ULONG_PTR);
+
+// The loader's own list of the process's modules, read under the loader's
+// lock so no library comes or goes meanwhile: a snapshot of the process
+// would cost a trip to the Wine server per module.
 void redirectEveryModule(bool toStandIns) noexcept
 {
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, GetCurrentProcessId());
-    if (snapshot == INVALID_HANDLE_VALUE)
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    const auto lock = reinterpret_cast<LockLoaderFn>(GetProcAddress(ntdll, "LdrLockLoaderLock"));
+    const auto unlock = reinterpret_cast<UnlockLoaderFn>(GetProcAddress(ntdll, "LdrUnlockLoaderLock"));
+    ULONG_PTR cookie = 0;
+    if (!lock || !unlock || lock(0, nullptr, &cookie) < 0)
         return;
-    MODULEENTRY32W module{sizeof(module)};
-    for (BOOL more = Module32FirstW(snapshot, &module); more; more = Module32NextW(snapshot, &module))
-        redirectModule(module.modBaseAddr, toStandIns);
-    CloseHandle(snapshot);
+    const LIST_ENTRY* head = &currentPeb()->Ldr->InMemoryOrderModuleList;
+    for (const LIST_ENTRY* link = head->Flink; link != head; link = link->Flink) {
+        const auto* module = CONTAINING_RECORD(link, LDR_DATA_TABLE_ENTRY, InMemoryOrderLinks);
+        redirectModule(static_cast<BYTE*>(module->DllBase), toStandIns);
+    }
+    unlock(0, cookie);
 }
 
 // Threads that hold the stand-ins, and the lock every change of the import
