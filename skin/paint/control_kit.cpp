@@ -136,4 +136,30 @@ ClientCanvas::~ClientCanvas()
     BitBlt(m_target, 0, 0, m_client.right, m_client.bottom, m_surface.dc(), 0, 0, SRCCOPY);
 }
 
+namespace {
+
+template <class Fn>
+void lookUp(HMODULE module, const char* name, Fn& fn) noexcept
+{
+    fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+} // namespace
+
+ImageListCalls imageListCalls(HWND hwnd) noexcept
+{
+    HMODULE module = nullptr;
+    const auto proc = reinterpret_cast<LPCWSTR>(GetClassLongPtrW(hwnd, GCLP_WNDPROC));
+    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            proc, &module))
+        module = GetModuleHandleW(L"comctl32.dll");
+    ImageListCalls calls;
+    if (module) {
+        lookUp(module, "ImageList_Draw", calls.draw);
+        lookUp(module, "ImageList_GetIconSize", calls.size);
+        lookUp(module, "ImageList_GetImageCount", calls.count);
+    }
+    return calls ? calls : ImageListCalls{};
+}
+
 } // namespace skin

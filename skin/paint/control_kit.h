@@ -9,6 +9,7 @@
 #include "skin/images/surface.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
 namespace skin {
 
@@ -66,5 +67,17 @@ private:
     Surface m_surface;
     HGDIOBJ m_oldFont = nullptr;
 };
+
+// The image-list functions of the library whose procedure the control's
+// class has: its lists are that copy's (the skin links no common controls
+// library, and a list of one version means nothing to another's functions).
+// All three are null when any is missing.
+struct ImageListCalls {
+    BOOL(WINAPI* draw)(HIMAGELIST, int, HDC, int, int, UINT) = nullptr;
+    BOOL(WINAPI* size)(HIMAGELIST, int*, int*) = nullptr;
+    int(WINAPI* count)(HIMAGELIST) = nullptr;
+    explicit operator bool() const noexcept { return draw && size && count; }
+};
+ImageListCalls imageListCalls(HWND hwnd) noexcept;
 
 } // namespace skin

@@ -84,18 +84,6 @@ RECT openingOf(const RECT& raised, Side side) noexcept
     return RECT{};
 }
 
-// The image-list functions of the library the control came from: the skin
-// does not link it, and a program may load two of its versions.
-template <class Fn>
-Fn imageListFunction(HWND hwnd, const char* name) noexcept
-{
-    auto module = reinterpret_cast<HMODULE>(GetClassLongPtrW(hwnd, GCLP_HMODULE));
-    FARPROC found = module ? GetProcAddress(module, name) : nullptr;
-    if (!found && (module = GetModuleHandleW(L"comctl32.dll")) != nullptr)
-        found = GetProcAddress(module, name);
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(found));
-}
-
 struct TabItem {
     std::wstring caption;
     int image = -1;
@@ -127,15 +115,12 @@ void drawContent(HWND hwnd, HDC dc, RECT box, const TabItem& item, bool enabled)
 {
     const auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(hwnd, TCM_GETIMAGELIST, 0, 0));
     if (images && item.image >= 0) {
-        using SizeFn = BOOL(WINAPI*)(HIMAGELIST, int*, int*);
-        using DrawFn = BOOL(WINAPI*)(HIMAGELIST, int, HDC, int, int, UINT);
-        static const auto getSize = imageListFunction<SizeFn>(hwnd, "ImageList_GetIconSize");
-        static const auto draw = imageListFunction<DrawFn>(hwnd, "ImageList_Draw");
+        const ImageListCalls calls = imageListCalls(hwnd);
         int cx = 0;
         int cy = 0;
-        if (getSize && draw && getSize(images, &cx, &cy)) {
+        if (calls && calls.size(images, &cx, &cy)) {
             box.left += kPadding;
-            draw(images, item.image, dc, box.left, box.top + (box.bottom - box.top - cy) / 2, ILD_TRANSPARENT);
+            calls.draw(images, item.image, dc, box.left, box.top + (box.bottom - box.top - cy) / 2, ILD_TRANSPARENT);
             box.left += cx;
         }
     }

@@ -41,38 +41,6 @@ constexpr int kPartsPerButton = 2;
 constexpr UINT kListFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS;
 constexpr UINT kBelowFormat = DT_CENTER | DT_END_ELLIPSIS;
 
-// The image-list functions of the library whose procedure the toolbar's class
-// has: its lists are that copy's (the skin links no common controls library,
-// and a list of one version means nothing to another's functions).
-struct ImageListCalls {
-    BOOL(WINAPI* draw)(HIMAGELIST, int, HDC, int, int, UINT) = nullptr;
-    BOOL(WINAPI* size)(HIMAGELIST, int*, int*) = nullptr;
-    int(WINAPI* count)(HIMAGELIST) = nullptr;
-    explicit operator bool() const noexcept { return draw && size && count; }
-};
-
-template <class Fn>
-void lookUp(HMODULE module, const char* name, Fn& fn) noexcept
-{
-    fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
-ImageListCalls imageListCalls(HWND hwnd) noexcept
-{
-    HMODULE module = nullptr;
-    const auto proc = reinterpret_cast<LPCWSTR>(GetClassLongPtrW(hwnd, GCLP_WNDPROC));
-    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                            proc, &module))
-        module = GetModuleHandleW(L"comctl32.dll");
-    ImageListCalls calls;
-    if (module) {
-        lookUp(module, "ImageList_Draw", calls.draw);
-        lookUp(module, "ImageList_GetIconSize", calls.size);
-        lookUp(module, "ImageList_GetImageCount", calls.count);
-    }
-    return calls ? calls : ImageListCalls{};
-}
-
 // What every button's drawing needs to know of the toolbar, asked once.
 struct ToolbarLook {
     HWND hwnd = nullptr;
