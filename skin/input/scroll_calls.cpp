@@ -34,43 +34,34 @@ bool drawsBarsOf(HWND hwnd) noexcept
     return hwnd && isAttached(hwnd) && quietScrollBits(hwnd) == 0;
 }
 
-void showBars(HWND hwnd, BOOL redraw) noexcept
+// A frame bar of a window this thread's skin draws is changed without the
+// system's drawing, then drawn by the skin if the caller asked for a redraw.
+// A "ScrollBar" window's SB_CTL calls are messages to it, which the skin sees.
+template <class Call>
+auto withoutSystemDrawing(HWND hwnd, int bar, BOOL redraw, Call call) noexcept
 {
+    if (bar == SB_CTL || !drawsBarsOf(hwnd))
+        return call(redraw);
+    const auto result = call(FALSE);
     if (redraw && isAttached(hwnd))
         refreshScrollBars(hwnd, true);
-}
-
-// A "ScrollBar" window's SB_CTL calls are messages to it, which the skin sees.
-bool framed(int bar) noexcept
-{
-    return bar != SB_CTL;
+    return result;
 }
 
 int WINAPI setScrollInfo(HWND hwnd, int bar, LPCSCROLLINFO info, BOOL redraw)
 {
-    if (!framed(bar) || !drawsBarsOf(hwnd))
-        return g_system.setInfo(hwnd, bar, info, redraw);
-    const int result = g_system.setInfo(hwnd, bar, info, FALSE);
-    showBars(hwnd, redraw);
-    return result;
+    return withoutSystemDrawing(hwnd, bar, redraw, [&](BOOL r) { return g_system.setInfo(hwnd, bar, info, r); });
 }
 
 int WINAPI setScrollPos(HWND hwnd, int bar, int position, BOOL redraw)
 {
-    if (!framed(bar) || !drawsBarsOf(hwnd))
-        return g_system.setPos(hwnd, bar, position, redraw);
-    const int result = g_system.setPos(hwnd, bar, position, FALSE);
-    showBars(hwnd, redraw);
-    return result;
+    return withoutSystemDrawing(hwnd, bar, redraw, [&](BOOL r) { return g_system.setPos(hwnd, bar, position, r); });
 }
 
 BOOL WINAPI setScrollRange(HWND hwnd, int bar, int low, int high, BOOL redraw)
 {
-    if (!framed(bar) || !drawsBarsOf(hwnd))
-        return g_system.setRange(hwnd, bar, low, high, redraw);
-    const BOOL result = g_system.setRange(hwnd, bar, low, high, FALSE);
-    showBars(hwnd, redraw);
-    return result;
+    return withoutSystemDrawing(hwnd, bar, redraw,
+                                [&](BOOL r) { return g_system.setRange(hwnd, bar, low, high, r); });
 }
 
 // EnableScrollBar always draws; a window that is not visible draws nowhere.
@@ -82,7 +73,8 @@ BOOL WINAPI enableScrollBar(HWND hwnd, UINT bar, UINT arrows)
     setStyleQuietly(hwnd, style & ~WS_VISIBLE);
     const BOOL result = g_system.enable(hwnd, bar, arrows);
     setStyleQuietly(hwnd, GetWindowLongPtrW(hwnd, GWL_STYLE) | WS_VISIBLE);
-    showBars(hwnd, TRUE);
+    if (isAttached(hwnd))
+        refreshScrollBars(hwnd, true);
     return result;
 }
 

@@ -146,6 +146,12 @@ void lookUp(HMODULE module, const char* name, Fn& fn) noexcept
 
 } // namespace
 
+void runOwnPaint(HWND hwnd, HDC dc) noexcept
+{
+    if (const WNDPROC own = savedProcOf(hwnd))
+        CallWindowProcW(own, hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+}
+
 ImageListCalls imageListCalls(HWND hwnd) noexcept
 {
     HMODULE module = nullptr;

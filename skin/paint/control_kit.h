@@ -68,6 +68,11 @@ private:
     HGDIOBJ m_oldFont = nullptr;
 };
 
+// The control's own paint, run onto the skin's surface before the skin
+// covers every pixel of it: the control catches up on what it leaves until
+// it paints, and its parent gets the custom-draw notifications it always had.
+void runOwnPaint(HWND hwnd, HDC dc) noexcept;
+
 // The image-list functions of the library whose procedure the control's
 // class has: its lists are that copy's (the skin links no common controls
 // library, and a list of one version means nothing to another's functions).

@@ -203,12 +203,8 @@ void paintSliderAtDpi(HWND hwnd, HDC dc, int dpi) noexcept
     // TBM_SETPOS with a redraw, but after TBM_SETRANGE or TBM_SETTHUMBLENGTH
     // only when it next paints (and after TBM_SETPOS without a redraw not even
     // then); its drags, paging and TBM_GETTHUMBRECT go by the thumb it last
-    // placed. Its own painting runs
-    // first, onto the same surface, so that is current, and its parent gets
-    // the custom-draw notifications it always had; the skin then covers every
-    // pixel.
-    if (const WNDPROC own = savedProcOf(hwnd))
-        CallWindowProcW(own, hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    // placed. Its own painting runs first, so that is current.
+    runOwnPaint(hwnd, dc);
     const SliderGeometry g = sliderGeometry(hwnd);
     RECT client{};
     GetClientRect(hwnd, &client);

@@ -253,12 +253,9 @@ void paintToolbar(HWND hwnd, HDC dc) noexcept
 
 void paintToolbarAtDpi(HWND hwnd, HDC dc, int dpi) noexcept
 {
-    // The toolbar's own painting runs first, onto the same surface: the parent
-    // gets the custom-draw notifications it always had, and the toolbar
-    // catches up on what it leaves until it paints (the size of the images
-    // of a list it made itself). The skin then covers every pixel.
-    if (const WNDPROC own = savedProcOf(hwnd))
-        CallWindowProcW(own, hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    // The toolbar leaves the size of the images of a list it made itself
+    // until it paints.
+    runOwnPaint(hwnd, dc);
     const ToolbarLook t = toolbarLook(hwnd, dpi);
     RECT client{};
     GetClientRect(hwnd, &client);
